@@ -1,0 +1,24 @@
+#include "Dispatch.h"
+
+#include "EndProgram.h"
+#include "FailureReport.h"
+
+#include <new>
+
+namespace app {
+
+void dispatch(const std::function<void()>& handler) {
+    if (programEnded())
+        return;
+    try {
+        handler();
+    } catch (const RuntimeError& failure) {
+        reportFailure(failure);
+    } catch (const std::bad_alloc&) {
+        reportFailure(RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory")));
+    } catch (const std::exception&) {
+        reportFailure(RuntimeError(error::InternalError, QStringLiteral("Internal error")));
+    }
+}
+
+} // namespace app

@@ -1,0 +1,27 @@
+#include "app/Dispatch.h"
+#include "app/EndProgram.h"
+#include "app/WindowRegistry.h"
+#include "game/Form1.h"
+#include "info/Form2.h"
+#include "info/Form3.h"
+#include "info/Form4.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
+
+    app::WindowRegistry windows;
+    windows.add(QStringLiteral("Form1"), [] { return new Form1; });
+    windows.add(QStringLiteral("Form2"), [] { return new Form2; });
+    windows.add(QStringLiteral("Form3"), [] { return new Form3; });
+    windows.add(QStringLiteral("Form4"), [] { return new Form4; });
+
+    auto* form1 = static_cast<Form1*>(windows.get(QStringLiteral("Form1")));
+    app::dispatch([form1] { form1->Form_Load(); });
+    if (app::programEnded())
+        return app::exitStatus();
+    form1->show();
+    return QApplication::exec();
+}

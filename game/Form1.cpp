@@ -1,0 +1,182 @@
+#include "Form1.h"
+
+#include "app/EndProgram.h"
+#include "app/WindowRegistry.h"
+#include "game/Draw.h"
+#include "game/GuessCount.h"
+#include "game/ReadNumber.h"
+#include "ui/Picture.h"
+#include "ui/WindowKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+using namespace game;
+using ui::PlayWave;
+using ui::ShowFace;
+
+Form1::Form1(std::unique_ptr<RandomSource> random)
+    : random_(random ? std::move(random) : std::make_unique<Rnd>()) {
+    setupUi(this);
+    bindEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::bindEvents() {
+    events_.bind(Command1, &QPushButton::clicked, QStringLiteral("Command1_Click"), [this] { Command1_Click(); });
+    events_.bind(Text3, &ui::TextBox::clicked, QStringLiteral("Text3_Click"), [this] { Text3_Click(); });
+    events_.bind(Text3, &ui::TextBox::keyPress, QStringLiteral("Text3_KeyPress"), [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
+    events_.bind(Text2, &QLineEdit::textChanged, QStringLiteral("Text2_Change"), [this] { Text2_Change(); });
+    events_.bind(Command2, &QPushButton::clicked, QStringLiteral("Command2_Click"), [this] { Command2_Click(); });
+    events_.bind(Command3, &QPushButton::clicked, QStringLiteral("Command3_Click"), [this] { Command3_Click(); });
+    events_.bind(Standargame, &QAction::triggered, QStringLiteral("Standargame_Click"), [this] { Standargame_Click(); });
+    events_.bind(Dynamic, &QAction::triggered, QStringLiteral("Dynamic_Click"), [this] { Dynamic_Click(); });
+    events_.bind(Noupper, &QAction::triggered, QStringLiteral("Noupper_Click"), [this] { Noupper_Click(); });
+    events_.bind(exit, &QAction::triggered, QStringLiteral("exit_Click"), [this] { exit_Click(); });
+    events_.bind(gamehlp, &QAction::triggered, QStringLiteral("gamehlp_Click"), [this] { gamehlp_Click(); });
+    events_.bind(License, &QAction::triggered, QStringLiteral("License_Click"), [this] { License_Click(); });
+    events_.bind(about, &QAction::triggered, QStringLiteral("about_Click"), [this] { about_Click(); });
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (!ui::handleWindowKey(this, event))
+        QMainWindow::keyPressEvent(event);
+}
+
+void Form1::ShowCount() { Label5->setText(QString::number(gss)); }
+
+void Form1::DrawSecret(double lower) {
+    const double upper = gamestle == NoUpper ? NoUpperLimit(lower, ulim) : ulim;
+    random_->reseedFromClock();
+    gu = game::DrawSecret(lower, upper, random_->next());
+}
+
+void Form1::Form_Load() {
+    gamestle = Standard;
+    gss = 0;
+    ShowCount();
+}
+
+void Form1::about_Click() { app::windows().show(QStringLiteral("Form4")); }
+
+void Form1::gamehlp_Click() { app::windows().show(QStringLiteral("Form2")); }
+
+void Form1::License_Click() { app::windows().show(QStringLiteral("Form3")); }
+
+void Form1::ShowLimitEntry(bool upperLimitShown) {
+    Label1->setVisible(upperLimitShown);
+    Label2->setVisible(true);
+    Text1->setVisible(upperLimitShown);
+    Text2->setVisible(true);
+    Command1->setVisible(true);
+    Label5->setVisible(true);
+    Label6->setVisible(true);
+    Picture1->setVisible(true);
+}
+
+void Form1::Standargame_Click() {
+    gamestle = Standard;
+    ShowLimitEntry(true);
+    Label3->setVisible(true);
+    Label3->setText(QStringLiteral("Enter Numbers to Guess Between then press GO!"));
+}
+
+void Form1::Dynamic_Click() {
+    gamestle = game::Dynamic;
+    ShowLimitEntry(true);
+}
+
+void Form1::Noupper_Click() {
+    gamestle = NoUpper;
+    Label1->setVisible(false);
+    Text1->setVisible(false);
+    ulim = DrawUpperLimit(random_->next());
+    ShowLimitEntry(false);
+}
+
+void Form1::Text2_Change() {
+    Command1->setEnabled(false);
+    const QString upper = Text1->text();
+    const QString lower = Text2->text();
+    // Without an upper limit to type, the lower limit alone is enough to start.
+    if (!lower.isEmpty() && (!upper.isEmpty() || gamestle == NoUpper))
+        Command1->setEnabled(true);
+}
+
+void Form1::Command1_Click() {
+    const double lower = ReadNumber(Text2->text());
+    if (gamestle != NoUpper)
+        ulim = ReadNumber(Text1->text());
+    DrawSecret(lower);
+    Label3->setVisible(true);
+    Text3->setVisible(true);
+    Label3->setText(QStringLiteral("I've got the number! What's your guess?"));
+    ShowFace(Image1, QStringLiteral("face02.ico"));
+    PlayWave(*MMControl1, QStringLiteral("ivegot.wav"));
+    Text3->setFocus();
+    Command1->setEnabled(false);
+}
+
+void Form1::Text3_Click() {
+    gss = CountGuess(gss);
+    ShowCount();
+    if (gamestle == game::Dynamic)
+        tries = tries + 1;
+    if (tries == 5) {
+        const double lower = ReadNumber(Text2->text());
+        DrawSecret(lower);
+        tries = 0;
+    }
+    const double guess = ReadNumber(Text3->text());
+    if (guess > gu) {
+        Label3->setText(QStringLiteral("My number is lower."));
+        ShowFace(Image1, QStringLiteral("minus.ico"));
+        PlayWave(*MMControl1, QStringLiteral("lower.wav"));
+    } else if (guess < gu) {
+        Label3->setText(QStringLiteral("My number is higher."));
+        ShowFace(Image1, QStringLiteral("plus.ico"));
+        PlayWave(*MMControl1, QStringLiteral("higher.wav"));
+    } else {
+        Label3->setText(QStringLiteral("You got my number!"));
+        ShowFace(Image1, QStringLiteral("face03.ico"));
+        PlayWave(*MMControl1, QStringLiteral("gotit.wav"));
+        QApplication::beep();
+        Label4->setVisible(true);
+        Command2->setVisible(true);
+        Command3->setVisible(true);
+        Text3->setVisible(false);
+    }
+    Text3->setText(QString());
+}
+
+void Form1::Text3_KeyPress(short& KeyAscii) {
+    if (KeyAscii == 13) {
+        Text3_Click();
+        KeyAscii = 0;
+    }
+}
+
+void Form1::Command2_Click() {
+    Text1->setText(QString());
+    Text2->setText(QString());
+    Label3->setText(QString());
+    Command2->setVisible(false);
+    Command3->setVisible(false);
+    Label4->setVisible(false);
+    Label1->setVisible(false);
+    Label2->setVisible(false);
+    Text1->setVisible(false);
+    Text2->setVisible(false);
+    Command1->setVisible(false);
+    Label5->setVisible(false);
+    Label6->setVisible(false);
+    Label3->setVisible(false);
+    Picture1->setVisible(false);
+    gss = 0;
+    ShowCount();
+}
+
+void Form1::Command3_Click() { app::endProgram(); }
+
+void Form1::exit_Click() { app::endProgram(); }

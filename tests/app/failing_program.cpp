@@ -1,0 +1,46 @@
+// A program whose button's handler fails, so that the failure report can be watched from the
+// outside: it prints every report it sees, then accepts it.
+#include "app/Dispatch.h"
+#include "app/RuntimeError.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+void innerHandler() { throw app::RuntimeError(app::error::Overflow, QStringLiteral("Overflow")); }
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QPushButton button(QStringLiteral("Fail"));
+    app::EventTable events;
+    int calls = 0;
+    // The handler calls another one directly, which fails: the failure surfaces once.
+    events.bind(&button, &QPushButton::clicked, QStringLiteral("button_Click"), [&calls] {
+        ++calls;
+        innerHandler();
+    });
+    button.show();
+
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("REPORT %s\n", qPrintable(box->text().replace(u'\n', u'|')));
+            std::fflush(stdout);
+            box->accept();
+        }
+    });
+    watcher.start(10);
+    // A second click after the report must reach no handler.
+    QTimer::singleShot(0, &button, [&button] {
+        button.click();
+        button.click();
+    });
+    const int status = QApplication::exec();
+    std::printf("CALLS %d\n", calls);
+    return status;
+}

@@ -1,0 +1,175 @@
+#include "MainWindowDesign.h"
+
+#include "Fonts.h"
+#include "Twips.h"
+#include "WavePlayer.h"
+#include "WindowIcons.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace ui {
+
+namespace {
+
+QColor bgr(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+
+void setColours(QWidget* widget, const QColor& back, const QColor& fore) {
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), back);
+    palette.setColor(widget->foregroundRole(), fore);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setBase(QWidget* box, const QColor& back) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, back);
+    box->setPalette(palette);
+}
+
+template <typename Control>
+Control* place(Control* control, const char* name, QRect geometry, bool enabled = true) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    control->setEnabled(enabled);
+    control->setVisible(false);
+    return control;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+              const QFont& font, Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
+    auto* control = place(new QLabel(caption, parent), name, geometry);
+    control->setFont(font);
+    control->setAlignment(alignment);
+    // Labels are opaque and keep the button-face colours unless told otherwise.
+    setColours(control, control->palette().color(QPalette::Button),
+               control->palette().color(QPalette::ButtonText));
+    return control;
+}
+
+TextBox* textBox(QWidget* parent, const char* name, const QString& accessibleName, QRect geometry,
+                 const QFont& font, const QColor& back) {
+    auto* control = place(new TextBox(parent), name, geometry);
+    control->setFont(font);
+    control->setAccessibleName(accessibleName);
+    setBase(control, back);
+    return control;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                    const QFont& font, bool enabled = true) {
+    auto* control = place(new QPushButton(caption, parent), name, geometry, enabled);
+    control->setFont(font);
+    return control;
+}
+
+QAction* item(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QAction* separator(QMenu* menu, const char* name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+void MainWindowDesign::setupUi(QMainWindow* window) {
+    window->setObjectName(QStringLiteral("Form1"));
+    window->setWindowTitle(QStringLiteral("Brannoch Number Guess 2002"));
+    window->setWindowIcon(gameIcon());
+
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(4845), twips(2430));
+    window->setCentralWidget(client);
+
+    const QFont small = designFont(SmallPx);
+    const QFont smallBold = designFont(SmallPx, true);
+    const QFont mediumBold = designFont(MediumPx, true);
+    const QFont largeBold = designFont(LargePx, true);
+    client->setFont(small);
+
+    // Controls in the order of the design; labels are lowered beneath the rest afterwards.
+    Picture1 = place(new QFrame(client), "Picture1", twipsRect(120, 840, 855, 855));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Face"));
+    setColours(Picture1, QColor(Qt::white), QColor(Qt::black));
+
+    Image1 = new QLabel(Picture1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(QRect(Picture1->contentsRect().topLeft(), twipsRect(0, 0, 735, 735).size()));
+    Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Face"));
+
+    Command3 = button(client, "Command3", QStringLiteral("No."), twipsRect(2760, 2040, 975, 255), small);
+    Command2 = button(client, "Command2", QStringLiteral("Yes!"), twipsRect(1680, 2040, 975, 255), smallBold);
+
+    Text3 = textBox(client, "Text3", QStringLiteral("Your guess"), twipsRect(3720, 1800, 975, 495),
+                    largeBold, bgr(0x00C0FFC0));
+    Text3->setAlignment(Qt::AlignCenter);
+
+    Command1 = button(client, "Command1", QStringLiteral("GO!"), twipsRect(3600, 120, 1095, 615),
+                      largeBold, false);
+    Command1->setDefault(true);
+
+    Text2 = textBox(client, "Text2", QStringLiteral("Lower limit"), twipsRect(2520, 480, 975, 285),
+                    small, bgr(0x00FFC0C0));
+    Text1 = textBox(client, "Text1", QStringLiteral("Upper limit"), twipsRect(2520, 120, 975, 285),
+                    small, bgr(0x00C0C0FF));
+
+    MMControl1 = std::make_unique<WavePlayer>();
+
+    Label6 = label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), small);
+    Label5 = label(client, "Label5", QString(), twipsRect(960, 1800, 615, 495), largeBold);
+    Label5->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label5->setAccessibleDescription(QStringLiteral("Guesses"));
+    setColours(Label5, bgr(0x00FFFFC0), Label5->palette().color(QPalette::ButtonText));
+    Label4 = label(client, "Label4", QStringLiteral("Do you want to play again?"),
+                   twipsRect(1680, 1800, 2055, 255), small, Qt::AlignLeft | Qt::AlignTop);
+    setColours(Label4, bgr(0x00C0C0C0), Label4->palette().color(QPalette::ButtonText));
+    Label3 = label(client, "Label3", QString(), twipsRect(960, 840, 3735, 855), mediumBold,
+                   Qt::AlignCenter);
+    Label3->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label3->setWordWrap(true);
+    setColours(Label3, QColor(Qt::black), bgr(0x00FFC0FF));
+    Label2 = label(client, "Label2", QStringLiteral("Enter Lower limit for guess"),
+                   twipsRect(120, 480, 2295, 255), smallBold);
+    setColours(Label2, QColor(Qt::black), bgr(0x00FFC0C0));
+    Label1 = label(client, "Label1", QStringLiteral("Enter Upper limit for guess"),
+                   twipsRect(120, 120, 2295, 255), smallBold);
+    setColours(Label1, QColor(Qt::black), bgr(0x00C0C0FF));
+
+    for (QLabel* each : {Label6, Label5, Label4, Label3, Label2, Label1})
+        each->lower();
+
+    QWidget::setTabOrder(Text1, Text2);
+    QWidget::setTabOrder(Text2, Command1);
+    QWidget::setTabOrder(Command1, Text3);
+    QWidget::setTabOrder(Text3, Command2);
+    QWidget::setTabOrder(Command2, Command3);
+    QWidget::setTabOrder(Command3, Picture1);
+
+    Options = window->menuBar()->addMenu(QStringLiteral("Options"));
+    Options->setObjectName(QStringLiteral("Options"));
+    Standargame = item(Options, "Standargame", QStringLiteral("Standard Game"));
+    Dynamic = item(Options, "Dynamic", QStringLiteral("Dynamic"));
+    Noupper = item(Options, "Noupper", QStringLiteral("No upper limit"));
+    lne = separator(Options, "lne");
+    exit = item(Options, "exit", QStringLiteral("Exit"));
+
+    Help = window->menuBar()->addMenu(QStringLiteral("Help"));
+    Help->setObjectName(QStringLiteral("Help"));
+    gamehlp = item(Help, "gamehlp", QStringLiteral("Help"));
+    lne2 = separator(Help, "lne2");
+    License = item(Help, "License", QStringLiteral("License"));
+    about = item(Help, "about", QStringLiteral("About"));
+}
+
+} // namespace ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SoundPlayer.h"
+#include "TextBox.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include <memory>
+
+class QMainWindow;
+
+namespace ui {
+
+// The main window's controls and menus, built from the fixed design: every control starts
+// hidden, and only the menu bar shows.
+struct MainWindowDesign {
+    QFrame* Picture1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command2 = nullptr;
+    TextBox* Text3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    TextBox* Text2 = nullptr;
+    TextBox* Text1 = nullptr;
+    std::unique_ptr<SoundPlayer> MMControl1;
+    QLabel* Label6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+
+    QMenu* Options = nullptr;
+    QAction* Standargame = nullptr;
+    QAction* Dynamic = nullptr;
+    QAction* Noupper = nullptr;
+    QAction* lne = nullptr;
+    QAction* exit = nullptr;
+    QMenu* Help = nullptr;
+    QAction* gamehlp = nullptr;
+    QAction* lne2 = nullptr;
+    QAction* License = nullptr;
+    QAction* about = nullptr;
+
+    void setupUi(QMainWindow* window);
+};
+
+} // namespace ui

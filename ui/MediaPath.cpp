@@ -1,0 +1,23 @@
+#include "MediaPath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace ui {
+
+QString findMedia(const QString& bareName) {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString candidates[] = {
+        QDir::current().filePath(bareName),
+        programDir + QStringLiteral("/media/") + bareName,
+        programDir + QStringLiteral("/../share/brannoch-number-guess/media/") + bareName,
+    };
+    for (const QString& path : candidates) {
+        if (QFileInfo(path).isFile())
+            return QDir::cleanPath(path);
+    }
+    return {};
+}
+
+} // namespace ui

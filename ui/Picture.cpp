@@ -1,0 +1,28 @@
+#include "Picture.h"
+
+#include "MediaPath.h"
+#include "Warn.h"
+
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+
+namespace ui {
+
+void ShowFace(QLabel* image, const QString& fileName) {
+    const QString path = findMedia(fileName);
+    if (path.isEmpty()) {
+        warn(QStringLiteral("cannot load picture %1: file not found").arg(fileName));
+        return;
+    }
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        warn(QStringLiteral("cannot load picture %1: %2").arg(fileName, reader.errorString()));
+        return;
+    }
+    image->setPixmap(QPixmap::fromImage(
+        picture.scaled(image->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+} // namespace ui

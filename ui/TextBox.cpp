@@ -1,0 +1,29 @@
+#include "TextBox.h"
+
+#include "WindowKeys.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace ui {
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && pressButtonForEnter(window()))
+        return;
+    if (!event->text().isEmpty()) {
+        short keyAscii = static_cast<short>(event->text().front().unicode());
+        emit keyPress(keyAscii);
+        if (keyAscii == 0)
+            return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace ui

@@ -1,0 +1,7 @@
+#include "WindowIcons.h"
+
+namespace ui {
+
+QIcon gameIcon() { return QIcon(QStringLiteral(":/media/brannoch.ico")); }
+
+} // namespace ui
