@@ -1,0 +1,1 @@
+# Installation into a prefix.

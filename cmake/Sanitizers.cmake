@@ -1,0 +1,1 @@
+# Sanitizer build variant (BNG_SANITIZE).
