@@ -17,8 +17,12 @@ void endProgram(int status) {
     QCoreApplication::exit(status);
 }
 
-bool programEnded() { return ended; }
+bool programEnded() {
+    return ended;
+}
 
-int exitStatus() { return status_; }
+int exitStatus() {
+    return status_;
+}
 
 } // namespace app

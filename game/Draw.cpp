@@ -16,8 +16,12 @@ double DrawSecret(double lower, double upper, double u) {
     return std::clamp(secret, std::min(lower, upper), std::max(lower, upper));
 }
 
-double DrawUpperLimit(double r) { return std::floor(r * 100000000.0) + 1; }
+double DrawUpperLimit(double r) {
+    return std::floor(r * 100000000.0) + 1;
+}
 
-double NoUpperLimit(double lower, double drawnCount) { return lower + (drawnCount - 1); }
+double NoUpperLimit(double lower, double drawnCount) {
+    return lower + (drawnCount - 1);
+}
 
 } // namespace game

@@ -24,19 +24,31 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
 Form1::~Form1() = default;
 
 void Form1::bindEvents() {
-    events_.bind(Command1, &QPushButton::clicked, QStringLiteral("Command1_Click"), [this] { Command1_Click(); });
-    events_.bind(Text3, &ui::TextBox::clicked, QStringLiteral("Text3_Click"), [this] { Text3_Click(); });
-    events_.bind(Text3, &ui::TextBox::keyPress, QStringLiteral("Text3_KeyPress"), [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
-    events_.bind(Text2, &QLineEdit::textChanged, QStringLiteral("Text2_Change"), [this] { Text2_Change(); });
-    events_.bind(Command2, &QPushButton::clicked, QStringLiteral("Command2_Click"), [this] { Command2_Click(); });
-    events_.bind(Command3, &QPushButton::clicked, QStringLiteral("Command3_Click"), [this] { Command3_Click(); });
-    events_.bind(Standargame, &QAction::triggered, QStringLiteral("Standargame_Click"), [this] { Standargame_Click(); });
-    events_.bind(Dynamic, &QAction::triggered, QStringLiteral("Dynamic_Click"), [this] { Dynamic_Click(); });
-    events_.bind(Noupper, &QAction::triggered, QStringLiteral("Noupper_Click"), [this] { Noupper_Click(); });
+    events_.bind(Command1, &QPushButton::clicked, QStringLiteral("Command1_Click"),
+                 [this] { Command1_Click(); });
+    events_.bind(Text3, &ui::TextBox::clicked, QStringLiteral("Text3_Click"),
+                 [this] { Text3_Click(); });
+    events_.bind(Text3, &ui::TextBox::keyPress, QStringLiteral("Text3_KeyPress"),
+                 [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
+    events_.bind(Text2, &QLineEdit::textChanged, QStringLiteral("Text2_Change"),
+                 [this] { Text2_Change(); });
+    events_.bind(Command2, &QPushButton::clicked, QStringLiteral("Command2_Click"),
+                 [this] { Command2_Click(); });
+    events_.bind(Command3, &QPushButton::clicked, QStringLiteral("Command3_Click"),
+                 [this] { Command3_Click(); });
+    events_.bind(Standargame, &QAction::triggered, QStringLiteral("Standargame_Click"),
+                 [this] { Standargame_Click(); });
+    events_.bind(Dynamic, &QAction::triggered, QStringLiteral("Dynamic_Click"),
+                 [this] { Dynamic_Click(); });
+    events_.bind(Noupper, &QAction::triggered, QStringLiteral("Noupper_Click"),
+                 [this] { Noupper_Click(); });
     events_.bind(exit, &QAction::triggered, QStringLiteral("exit_Click"), [this] { exit_Click(); });
-    events_.bind(gamehlp, &QAction::triggered, QStringLiteral("gamehlp_Click"), [this] { gamehlp_Click(); });
-    events_.bind(License, &QAction::triggered, QStringLiteral("License_Click"), [this] { License_Click(); });
-    events_.bind(about, &QAction::triggered, QStringLiteral("about_Click"), [this] { about_Click(); });
+    events_.bind(gamehlp, &QAction::triggered, QStringLiteral("gamehlp_Click"),
+                 [this] { gamehlp_Click(); });
+    events_.bind(License, &QAction::triggered, QStringLiteral("License_Click"),
+                 [this] { License_Click(); });
+    events_.bind(about, &QAction::triggered, QStringLiteral("about_Click"),
+                 [this] { about_Click(); });
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -44,7 +56,9 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
 }
 
-void Form1::ShowCount() { Label5->setText(QString::number(gss)); }
+void Form1::ShowCount() {
+    Label5->setText(QString::number(gss));
+}
 
 void Form1::DrawSecret(double lower) {
     const double upper = gamestle == NoUpper ? NoUpperLimit(lower, ulim) : ulim;
@@ -58,11 +72,17 @@ void Form1::Form_Load() {
     ShowCount();
 }
 
-void Form1::about_Click() { app::windows().show(QStringLiteral("Form4")); }
+void Form1::about_Click() {
+    app::windows().show(QStringLiteral("Form4"));
+}
 
-void Form1::gamehlp_Click() { app::windows().show(QStringLiteral("Form2")); }
+void Form1::gamehlp_Click() {
+    app::windows().show(QStringLiteral("Form2"));
+}
 
-void Form1::License_Click() { app::windows().show(QStringLiteral("Form3")); }
+void Form1::License_Click() {
+    app::windows().show(QStringLiteral("Form3"));
+}
 
 void Form1::ShowLimitEntry(bool upperLimitShown) {
     Label1->setVisible(upperLimitShown);
@@ -177,6 +197,10 @@ void Form1::Command2_Click() {
     ShowCount();
 }
 
-void Form1::Command3_Click() { app::endProgram(); }
+void Form1::Command3_Click() {
+    app::endProgram();
+}
 
-void Form1::exit_Click() { app::endProgram(); }
+void Form1::exit_Click() {
+    app::endProgram();
+}

@@ -11,9 +11,13 @@ namespace game {
 
 namespace {
 
-bool ignored(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool ignored(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(char16_t c, int base) {
     int value = 16;

@@ -11,7 +11,9 @@ constexpr std::uint32_t Multiplier = 0x43FD43FD;
 constexpr std::uint32_t Increment = 0xC39EC3;
 } // namespace
 
-void Rnd::reseed(std::uint32_t seed) { state_ = (seed ^ (seed >> 24)) & Mask; }
+void Rnd::reseed(std::uint32_t seed) {
+    state_ = (seed ^ (seed >> 24)) & Mask;
+}
 
 void Rnd::reseedFromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -12,7 +12,9 @@ namespace ui {
 
 namespace {
 
-QColor bgr(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+QColor bgr(unsigned value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
 
 void setColours(QWidget* widget, const QColor& back, const QColor& fore) {
     QPalette palette = widget->palette();
@@ -104,12 +106,15 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
 
     Image1 = new QLabel(Picture1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(QRect(Picture1->contentsRect().topLeft(), twipsRect(0, 0, 735, 735).size()));
+    Image1->setGeometry(
+        QRect(Picture1->contentsRect().topLeft(), twipsRect(0, 0, 735, 735).size()));
     Image1->setScaledContents(true);
     Image1->setAccessibleName(QStringLiteral("Face"));
 
-    Command3 = button(client, "Command3", QStringLiteral("No."), twipsRect(2760, 2040, 975, 255), small);
-    Command2 = button(client, "Command2", QStringLiteral("Yes!"), twipsRect(1680, 2040, 975, 255), smallBold);
+    Command3 =
+        button(client, "Command3", QStringLiteral("No."), twipsRect(2760, 2040, 975, 255), small);
+    Command2 = button(client, "Command2", QStringLiteral("Yes!"), twipsRect(1680, 2040, 975, 255),
+                      smallBold);
 
     Text3 = textBox(client, "Text3", QStringLiteral("Your guess"), twipsRect(3720, 1800, 975, 495),
                     largeBold, bgr(0x00C0FFC0));
@@ -126,7 +131,8 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
 
     MMControl1 = std::make_unique<WavePlayer>();
 
-    Label6 = label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), small);
+    Label6 =
+        label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), small);
     Label5 = label(client, "Label5", QString(), twipsRect(960, 1800, 615, 495), largeBold);
     Label5->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label5->setAccessibleDescription(QStringLiteral("Guesses"));

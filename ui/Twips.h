@@ -5,7 +5,9 @@
 namespace ui {
 
 // Window layouts are given in twips; 15 twips make one device-independent pixel.
-constexpr int twips(int t) { return t / 15; }
+constexpr int twips(int t) {
+    return t / 15;
+}
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));

@@ -2,6 +2,8 @@
 
 namespace ui {
 
-QIcon gameIcon() { return QIcon(QStringLiteral(":/media/brannoch.ico")); }
+QIcon gameIcon() {
+    return QIcon(QStringLiteral(":/media/brannoch.ico"));
+}
 
 } // namespace ui

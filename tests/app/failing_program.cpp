@@ -11,7 +11,9 @@
 #include <cstdio>
 
 namespace {
-void innerHandler() { throw app::RuntimeError(app::error::Overflow, QStringLiteral("Overflow")); }
+void innerHandler() {
+    throw app::RuntimeError(app::error::Overflow, QStringLiteral("Overflow"));
+}
 } // namespace
 
 int main(int argc, char* argv[]) {

@@ -14,7 +14,8 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(out.count(QStringLiteral("REPORT ")), 1);
-        QVERIFY2(out.contains(QStringLiteral("REPORT Run-time error '6':||Overflow")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("REPORT Run-time error '6':||Overflow")),
+                 qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("CALLS 1")), qPrintable(out));
         QVERIFY2(err.contains(QStringLiteral("Run-time error '6': Overflow")), qPrintable(err));
     }

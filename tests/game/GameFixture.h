@@ -36,11 +36,14 @@ private:
 // Records what the handlers tell the sound player, and what the window showed at each command.
 class RecordingPlayer : public ui::SoundPlayer {
 public:
-    explicit RecordingPlayer(QStringList& log, const QLabel* const& message, const QLabel* const& face)
+    explicit RecordingPlayer(QStringList& log, const QLabel* const& message,
+                             const QLabel* const& face)
         : log_(log), message_(message), face_(face) {}
     void stop() override { log_ << QStringLiteral("stop|%1|%2").arg(message_->text(), faceKey()); }
     void close() override { log_ << QStringLiteral("close"); }
-    void setFileName(const QString& fileName) override { log_ << QStringLiteral("file ") + fileName; }
+    void setFileName(const QString& fileName) override {
+        log_ << QStringLiteral("file ") + fileName;
+    }
     void open() override { log_ << QStringLiteral("open"); }
     void play() override { log_ << QStringLiteral("play"); }
 

@@ -13,7 +13,8 @@ constexpr double LargestU = 1.0 - 1.0 / 16777216.0;
 
 QStringList visibleControls(const Form1& form) {
     QStringList shown;
-    for (QWidget* control : form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* control :
+         form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (control->isVisible())
             shown << control->objectName();
     shown.sort();
@@ -21,8 +22,8 @@ QStringList visibleControls(const Form1& form) {
 }
 
 QStringList cue(const QString& message, const QString& file) {
-    return {QStringLiteral("stop|") + message, QStringLiteral("close"), QStringLiteral("file ") + file,
-            QStringLiteral("open"), QStringLiteral("play")};
+    return {QStringLiteral("stop|") + message, QStringLiteral("close"),
+            QStringLiteral("file ") + file, QStringLiteral("open"), QStringLiteral("play")};
 }
 
 // The sound log without the face's cache key, which only says whether the face changed.
@@ -149,7 +150,8 @@ void TestGameplay::goReadsLimitsAndDrawsFirst() {
     QCOMPARE(form.Label3->text(), QStringLiteral("I've got the number! What's your guess?"));
     QVERIFY(form.Text3->isVisible());
     QCOMPARE(form.Text3->text(), QStringLiteral("kept"));
-    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : form.focusWidget(), form.Text3);
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : form.focusWidget(),
+             form.Text3);
     QVERIFY(!form.Command1->isEnabled());
     QVERIFY(!form.Image1->pixmap().isNull());
     QCOMPARE(form.Image1->pixmap().size(), QSize(49, 49));
@@ -179,13 +181,27 @@ void TestGameplay::answersAGuess_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("wave");
     QTest::addColumn<bool>("won");
-    QTest::newRow("greater") << "7" << "My number is lower." << "lower.wav" << false;
-    QTest::newRow("less") << "3" << "My number is higher." << "higher.wav" << false;
-    QTest::newRow("fraction below") << "4.5" << "My number is higher." << "higher.wav" << false;
-    QTest::newRow("empty box") << "" << "My number is higher." << "higher.wav" << false;
-    QTest::newRow("right") << "5" << "You got my number!" << "gotit.wav" << true;
-    QTest::newRow("right as 5.0") << "5.0" << "You got my number!" << "gotit.wav" << true;
-    QTest::newRow("right as 5e0") << "5e0" << "You got my number!" << "gotit.wav" << true;
+    QTest::newRow("greater") << "7"
+                             << "My number is lower."
+                             << "lower.wav" << false;
+    QTest::newRow("less") << "3"
+                          << "My number is higher."
+                          << "higher.wav" << false;
+    QTest::newRow("fraction below") << "4.5"
+                                    << "My number is higher."
+                                    << "higher.wav" << false;
+    QTest::newRow("empty box") << ""
+                               << "My number is higher."
+                               << "higher.wav" << false;
+    QTest::newRow("right") << "5"
+                           << "You got my number!"
+                           << "gotit.wav" << true;
+    QTest::newRow("right as 5.0") << "5.0"
+                                  << "You got my number!"
+                                  << "gotit.wav" << true;
+    QTest::newRow("right as 5e0") << "5e0"
+                                  << "You got my number!"
+                                  << "gotit.wav" << true;
 }
 
 void TestGameplay::answersAGuess() {
@@ -242,9 +258,8 @@ void TestGameplay::cueShowsMessageThenFaceThenFiveSoundWrites() {
     Form1& form = *game.form;
     game.startStandard(QStringLiteral("9"), QStringLiteral("5"));
     const QString startFace = QString::number(form.Image1->pixmap().cacheKey());
-    QCOMPARE(game.sound,
-             QStringList({"stop|I've got the number! What's your guess?|" + startFace, "close",
-                          "file ivegot.wav", "open", "play"}));
+    QCOMPARE(game.sound, QStringList({"stop|I've got the number! What's your guess?|" + startFace,
+                                      "close", "file ivegot.wav", "open", "play"}));
     game.sound.clear();
     game.guess(QStringLiteral("9"));
     game.guess(QStringLiteral("9"));

@@ -30,7 +30,8 @@ void TestMainWindow::startsWithEveryControlHidden() {
     QCOMPARE(form.windowTitle(), QStringLiteral("Brannoch Number Guess 2002"));
     QVERIFY(!form.windowIcon().isNull());
     QCOMPARE(form.centralWidget()->size(), QSize(323, 162));
-    for (QWidget* control : form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* control :
+         form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!control->isVisible(), qPrintable(control->objectName()));
     QCOMPARE(form.Label5->text(), QStringLiteral("0"));
     QCOMPARE(form.gamestle, std::int16_t(game::Standard));
@@ -47,19 +48,35 @@ void TestMainWindow::controlsMatchTheDesign_data() {
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QString>("accessibleName");
     // Positions in pixels: the design's twips divided by 15.
-    QTest::newRow("Picture1") << "Picture1" << "" << QRect(8, 56, 57, 57) << 11 << false << "Face";
-    QTest::newRow("Command3") << "Command3" << "No." << QRect(184, 136, 65, 17) << 11 << false << "";
-    QTest::newRow("Command2") << "Command2" << "Yes!" << QRect(112, 136, 65, 17) << 11 << true << "";
-    QTest::newRow("Text3") << "Text3" << "" << QRect(248, 120, 65, 33) << 18 << true << "Your guess";
-    QTest::newRow("Command1") << "Command1" << "GO!" << QRect(240, 8, 73, 41) << 18 << true << "";
-    QTest::newRow("Text2") << "Text2" << "" << QRect(168, 32, 65, 19) << 11 << false << "Lower limit";
-    QTest::newRow("Text1") << "Text1" << "" << QRect(168, 8, 65, 19) << 11 << false << "Upper limit";
-    QTest::newRow("Label6") << "Label6" << "Guesses" << QRect(16, 120, 41, 17) << 11 << false << "";
-    QTest::newRow("Label5") << "Label5" << "0" << QRect(64, 120, 41, 33) << 18 << true << "";
-    QTest::newRow("Label4") << "Label4" << "Do you want to play again?" << QRect(112, 120, 137, 17) << 11 << false << "";
-    QTest::newRow("Label3") << "Label3" << "" << QRect(64, 56, 249, 57) << 16 << true << "";
-    QTest::newRow("Label2") << "Label2" << "Enter Lower limit for guess" << QRect(8, 32, 153, 17) << 11 << true << "";
-    QTest::newRow("Label1") << "Label1" << "Enter Upper limit for guess" << QRect(8, 8, 153, 17) << 11 << true << "";
+    QTest::newRow("Picture1") << "Picture1"
+                              << "" << QRect(8, 56, 57, 57) << 11 << false << "Face";
+    QTest::newRow("Command3") << "Command3"
+                              << "No." << QRect(184, 136, 65, 17) << 11 << false << "";
+    QTest::newRow("Command2") << "Command2"
+                              << "Yes!" << QRect(112, 136, 65, 17) << 11 << true << "";
+    QTest::newRow("Text3") << "Text3"
+                           << "" << QRect(248, 120, 65, 33) << 18 << true << "Your guess";
+    QTest::newRow("Command1") << "Command1"
+                              << "GO!" << QRect(240, 8, 73, 41) << 18 << true << "";
+    QTest::newRow("Text2") << "Text2"
+                           << "" << QRect(168, 32, 65, 19) << 11 << false << "Lower limit";
+    QTest::newRow("Text1") << "Text1"
+                           << "" << QRect(168, 8, 65, 19) << 11 << false << "Upper limit";
+    QTest::newRow("Label6") << "Label6"
+                            << "Guesses" << QRect(16, 120, 41, 17) << 11 << false << "";
+    QTest::newRow("Label5") << "Label5"
+                            << "0" << QRect(64, 120, 41, 33) << 18 << true << "";
+    QTest::newRow("Label4") << "Label4"
+                            << "Do you want to play again?" << QRect(112, 120, 137, 17) << 11
+                            << false << "";
+    QTest::newRow("Label3") << "Label3"
+                            << "" << QRect(64, 56, 249, 57) << 16 << true << "";
+    QTest::newRow("Label2") << "Label2"
+                            << "Enter Lower limit for guess" << QRect(8, 32, 153, 17) << 11 << true
+                            << "";
+    QTest::newRow("Label1") << "Label1"
+                            << "Enter Upper limit for guess" << QRect(8, 8, 153, 17) << 11 << true
+                            << "";
 }
 
 void TestMainWindow::controlsMatchTheDesign() {
@@ -98,7 +115,8 @@ void TestMainWindow::colours_data() {
     QTest::newRow("Text1 light red") << "Text1" << QColor(255, 192, 192) << QColor();
     QTest::newRow("Label5 light cyan") << "Label5" << QColor(192, 255, 255) << QColor();
     QTest::newRow("Label4 silver") << "Label4" << QColor(192, 192, 192) << QColor();
-    QTest::newRow("Label3 magenta on black") << "Label3" << QColor(Qt::black) << QColor(255, 192, 255);
+    QTest::newRow("Label3 magenta on black")
+        << "Label3" << QColor(Qt::black) << QColor(255, 192, 255);
     QTest::newRow("Label2 blue on black") << "Label2" << QColor(Qt::black) << QColor(192, 192, 255);
     QTest::newRow("Label1 red on black") << "Label1" << QColor(Qt::black) << QColor(255, 192, 192);
 }
@@ -134,7 +152,7 @@ void TestMainWindow::labelsLieBeneathTheOtherControls() {
 void TestMainWindow::tabOrderFollowsTheDesign() {
     GameFixture game;
     Form1& form = *game.form;
-    const QList<QWidget*> order = {form.Text1, form.Text2,    form.Command1, form.Text3,
+    const QList<QWidget*> order = {form.Text1,    form.Text2,    form.Command1, form.Text3,
                                    form.Command2, form.Command3, form.Picture1};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
@@ -175,10 +193,10 @@ void TestMainWindow::eventTableIsWired() {
     Form1& form = *game.form;
     QStringList bound = form.events().handlers();
     bound.sort();
-    QStringList expected = {"Command1_Click", "Command2_Click",    "Command3_Click", "Dynamic_Click",
-                            "exit_Click",     "gamehlp_Click",     "License_Click",  "Noupper_Click",
-                            "Standargame_Click", "Text2_Change",   "Text3_Click",    "Text3_KeyPress",
-                            "about_Click"};
+    QStringList expected = {
+        "Command1_Click", "Command2_Click", "Command3_Click", "Dynamic_Click",     "exit_Click",
+        "gamehlp_Click",  "License_Click",  "Noupper_Click",  "Standargame_Click", "Text2_Change",
+        "Text3_Click",    "Text3_KeyPress", "about_Click"};
     expected.sort();
     QCOMPARE(bound, expected);
 
@@ -207,9 +225,9 @@ void TestMainWindow::eventTableIsWired() {
 
 void TestMainWindow::messagesShowWholeInTheirLabel_data() {
     QTest::addColumn<QString>("message");
-    for (const char* message :
-         {"Enter Numbers to Guess Between then press GO!", "I've got the number! What's your guess?",
-          "My number is lower.", "My number is higher.", "You got my number!"})
+    for (const char* message : {"Enter Numbers to Guess Between then press GO!",
+                                "I've got the number! What's your guess?", "My number is lower.",
+                                "My number is higher.", "You got my number!"})
         QTest::newRow(message) << QString::fromLatin1(message);
 }
 
@@ -218,12 +236,11 @@ void TestMainWindow::messagesShowWholeInTheirLabel() {
     GameFixture game;
     QLabel* label = game.form->Label3;
     const QRect room = label->contentsRect();
-    const QRect needed = label->fontMetrics().boundingRect(
-        room, Qt::AlignCenter | Qt::TextWordWrap, message);
+    const QRect needed =
+        label->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, message);
     QVERIFY(label->wordWrap());
-    QVERIFY2(room.contains(needed), qPrintable(QStringLiteral("%1 x %2")
-                                                   .arg(needed.width())
-                                                   .arg(needed.height())));
+    QVERIFY2(room.contains(needed),
+             qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
 }
 
 void TestMainWindow::resizingMovesNothing() {
