@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTest>
 
 // The main window as it opens: every control where the design puts it, hidden, and wired.
@@ -22,6 +23,7 @@ private slots:
     void resizingMovesNothing();
     void enterInALimitBoxPressesGoOnlyWhileEnabled();
     void helpMenuShowsOneWindowEach();
+    void keyboardReachesTheMenus();
 };
 
 void TestMainWindow::startsWithEveryControlHidden() {
@@ -290,6 +292,20 @@ void TestMainWindow::helpMenuShowsOneWindowEach() {
     QVERIFY(!game.windows.find(QStringLiteral("Form2")));
     game.form->gamehlp->trigger();
     QCOMPARE(built, 4);
+}
+
+void TestMainWindow::keyboardReachesTheMenus() {
+    GameFixture game;
+    Form1& form = *game.form;
+    QVERIFY(form.style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, form.menuBar()));
+    form.activateWindow();
+    QTest::keyClick(&form, Qt::Key_F10);
+    QCOMPARE(form.menuBar()->activeAction(), form.Options->menuAction());
+    QVERIFY(form.Options->isVisible());
+    QTest::keyClick(form.Options, Qt::Key_Down);
+    QTest::keyClick(form.Options, Qt::Key_Return);
+    QVERIFY(form.Text1->isVisible());
+    QCOMPARE(form.gamestle, std::int16_t(game::Standard));
 }
 
 QTEST_MAIN(TestMainWindow)
