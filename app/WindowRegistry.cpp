@@ -43,6 +43,9 @@ QWidget* WindowRegistry::find(const QString& name) const {
 QWidget* WindowRegistry::show(const QString& name) {
     QWidget* window = get(name);
     window->setVisible(true);
+    // Asking again for a window that is open but covered brings it to the front.
+    window->raise();
+    window->activateWindow();
     return window;
 }
 

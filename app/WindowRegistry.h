@@ -29,7 +29,7 @@ public:
     // The window if it exists, without building it.
     QWidget* find(const QString& name) const;
 
-    // Builds the window if needed and makes it visible, modeless; returns at once.
+    // Builds the window if needed and shows it modeless, in front; returns at once.
     QWidget* show(const QString& name);
 
 private:

@@ -11,6 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brannoch.NumberGuess"));
 
     app::WindowRegistry windows;
     windows.add(QStringLiteral("Form1"), [] { return new Form1; });

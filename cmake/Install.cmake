@@ -1,1 +1,71 @@
-# Installation into a prefix.
+# Installation into a prefix laid out by GNUInstallDirs, and an uninstall target that takes
+# back what the last install wrote.
+#
+# Run as a script (cmake -P) by the uninstall target, this same file does the removing, so that
+# the rules for putting files in and taking them out stay side by side.
+if(CMAKE_SCRIPT_MODE_FILE)
+    if(NOT EXISTS "${BNG_MANIFEST}")
+        message(FATAL_ERROR "Nothing to uninstall: ${BNG_MANIFEST} does not exist; "
+                            "it is written by cmake --install.")
+    endif()
+    file(STRINGS "${BNG_MANIFEST}" installed)
+    set(folders)
+    foreach(file IN LISTS installed)
+        if(IS_SYMLINK "${file}" OR EXISTS "${file}")
+            message(STATUS "Removing: ${file}")
+            file(REMOVE "${file}")
+        endif()
+        get_filename_component(folder "${file}" DIRECTORY)
+        list(APPEND folders "${folder}")
+    endforeach()
+    # Shared folders such as bin or share/applications stay; only the game's own folders go,
+    # and only once nothing else is left in them.
+    list(REMOVE_DUPLICATES folders)
+    foreach(folder IN LISTS folders)
+        while(folder MATCHES "/brannoch-number-guess(/|$)" AND IS_DIRECTORY "${folder}")
+            file(GLOB left LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
+            if(left)
+                break()
+            endif()
+            message(STATUS "Removing: ${folder}")
+            file(REMOVE_RECURSE "${folder}")
+            get_filename_component(folder "${folder}" DIRECTORY)
+        endwhile()
+    endforeach()
+    return()
+endif()
+
+# The reverse-DNS name that ties the desktop entry, the icons, the AppStream data and the
+# running program's windows together.
+set(BNG_APP_ID io.github.brannoch.NumberGuess)
+
+# The program looks for its media only in ../share/brannoch-number-guess beside its own folder,
+# so a layout that moves the data elsewhere would install a game without faces or sounds.
+file(RELATIVE_PATH bng_data_from_bin "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}")
+if(NOT bng_data_from_bin STREQUAL "../share")
+    message(WARNING "The installed game finds its media only in ../share next to its bin folder, "
+                    "but CMAKE_INSTALL_BINDIR (${CMAKE_INSTALL_FULL_BINDIR}) and "
+                    "CMAKE_INSTALL_DATADIR (${CMAKE_INSTALL_FULL_DATADIR}) are not laid out so.")
+endif()
+
+install(TARGETS brannoch-number-guess RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+list(TRANSFORM BNG_RUNTIME_MEDIA PREPEND "${PROJECT_SOURCE_DIR}/media/" OUTPUT_VARIABLE bng_media)
+install(FILES ${bng_media} DESTINATION ${CMAKE_INSTALL_DATADIR}/brannoch-number-guess/media)
+
+install(FILES "${PROJECT_SOURCE_DIR}/dist/${BNG_APP_ID}.desktop"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${PROJECT_SOURCE_DIR}/dist/${BNG_APP_ID}.metainfo.xml"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size IN ITEMS 16 32 48 64 128 256)
+    install(FILES "${PROJECT_SOURCE_DIR}/media/icons/brannoch-${size}.png"
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${BNG_APP_ID}.png)
+endforeach()
+install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION ${CMAKE_INSTALL_DOCDIR} OPTIONAL)
+
+add_custom_target(uninstall
+    COMMAND ${CMAKE_COMMAND} -DBNG_MANIFEST=${PROJECT_BINARY_DIR}/install_manifest.txt
+            -P ${CMAKE_CURRENT_LIST_FILE}
+    COMMENT "Removing the files listed in install_manifest.txt"
+    VERBATIM)

@@ -19,6 +19,6 @@ kill -0 "$pid" || fail "the program ended by itself"
 xdotool key F10
 sleep 0.3
 xdotool key Up Return
-status=$(wait_exit "$pid") || fail "Exit did not end the program"
-[ "$status" = 0 ] || fail "Exit ended the program with status $status"
+wait_exit "$pid" || fail "Exit did not end the program"
+[ "$EXIT_STATUS" = 0 ] || fail "Exit ended the program with status $EXIT_STATUS"
 echo "opened empty and ended with Exit"

@@ -8,53 +8,6 @@ program=$1
 shots=${BNG_SHOTS_DIR:-/tmp/info-shots}
 mkdir -p "$shots"
 
-# Asks a window to close the way a window manager's close button does, with WM_DELETE_WINDOW,
-# so that the program sees an ordinary close request. (xdotool's windowclose destroys the
-# window behind the program's back instead.)
-close_window() {
-    python3 - "$1" <<'PY'
-import ctypes
-import sys
-
-x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x11.XInternAtom.restype = ctypes.c_ulong
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                           ctypes.c_void_p]
-x11.XFlush.argtypes = [ctypes.c_void_p]
-x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-
-class Event(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-
-CLIENT_MESSAGE = 33
-display = x11.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-window = int(sys.argv[1])
-event = Event()
-event.xclient.type = CLIENT_MESSAGE
-event.xclient.window = window
-event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x11.XFlush(display)
-x11.XCloseDisplay(display)
-PY
-}
-
 # Waits until window $1 is no longer mapped.
 wait_gone() {
     for _ in $(seq 200); do
@@ -67,25 +20,40 @@ wait_gone() {
 alive() { kill -0 "$app" 2>/dev/null; }
 
 # Opens the Help menu and picks its entry $1 (1 = first entry, the separator not counted).
-# The Options title is always leftmost on the menu bar; the arrow keys move on from it to the
-# Help menu and down its entries, whatever width the titles take in the current font.
+# With no window manager every window opens at the top-left corner, so the main window is
+# raised first to bring its menu bar back into reach. The Options title is always leftmost on
+# the menu bar; the arrow keys move on from it to the Help menu, which opens with its first
+# entry highlighted, and down its entries, whatever width the titles take in the current font.
 help_menu() {
+    xdotool windowraise "$main"
     xdotool mousemove --window "$main" 20 9 click 1
     sleep 0.3
     xdotool key Right
-    for _ in $(seq "$1"); do
+    for _ in $(seq 2 "$1"); do
         xdotool key Down
     done
     xdotool key Return
 }
 
-# Waits for window $1 to show, then saves its picture once it has painted.
-open_and_shoot() {
+# Saves a picture of window $1 in file $2 once it shows more than one colour, that is once
+# it has painted its contents; prints nothing and fails if it never does.
+shoot() {
+    for _ in $(seq 100); do
+        import -window "$1" "$2" 2>/dev/null &&
+            [ "$(identify -format %k "$2")" -gt 1 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Opens Help menu entry $1, which must bring up the window titled $2, gives it the focus as a
+# window manager would, and saves its picture as $3.png; prints the window's id.
+open_window() {
     local id
     help_menu "$1"
     id=$(wait_window "$2") || fail "the $2 window did not open"
-    sleep 0.5
-    import -window "$id" "$shots/$3.png" || fail "no screenshot of the $2 window"
+    xdotool windowfocus --sync "$id"
+    shoot "$id" "$shots/$3.png" || fail "the $2 window shows nothing"
     echo "$id"
 }
 
@@ -95,9 +63,9 @@ app=$!
 
 main=$(wait_window "Brannoch Number Guess 2002") || fail "the main window did not open"
 
-help=$(open_and_shoot 1 Help help) || exit 1
-license=$(open_and_shoot 2 License license) || exit 1
-about=$(open_and_shoot 3 About about) || exit 1
+help=$(open_window 1 Help help) || exit 1
+license=$(open_window 2 License license) || exit 1
+about=$(open_window 3 About about) || exit 1
 
 close_window "$main"
 wait_gone "$main" || fail "the main window did not close"
@@ -112,6 +80,6 @@ sleep 0.3
 alive || fail "the program ended with the About window still open"
 
 close_window "$about"
-status=$(wait_exit "$app") || fail "the program did not end after its last window closed"
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+wait_exit "$app" || fail "the program did not end after its last window closed"
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
 echo "PASS: screenshots in $shots"

@@ -72,8 +72,8 @@ guesses 1 9
     fail "the second game was not won"
 
 click_at 216 144
-status=$(wait_exit "$pid") || fail "No. did not end the program"
-[ "$status" = 0 ] || fail "No. ended the program with status $status"
+wait_exit "$pid" || fail "No. did not end the program"
+[ "$EXIT_STATUS" = 0 ] || fail "No. ended the program with status $EXIT_STATUS"
 if grep -v 'XDG_RUNTIME_DIR' "$elsewhere/stderr" | grep -q 'cannot'; then
     cat "$elsewhere/stderr" >&2
     fail "media were not found from an unrelated folder"

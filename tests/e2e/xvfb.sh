@@ -33,14 +33,13 @@ wait_window() {
     return 1
 }
 
-# Waits until process $1 has ended and prints its exit status.
+# Waits until process $1, a child of this shell, has ended and sets EXIT_STATUS to its status.
+# It must run in the program's parent shell, not inside $(...), to collect that status.
 wait_exit() {
-    local status
     for _ in $(seq 200); do
         if ! kill -0 "$1" 2>/dev/null; then
             wait "$1"
-            status=$?
-            echo "$status"
+            EXIT_STATUS=$?
             return 0
         fi
         sleep 0.05
@@ -48,6 +47,53 @@ wait_exit() {
     echo "process $1 did not end" >&2
     kill "$1" 2>/dev/null
     return 1
+}
+
+# Asks a window to close the way a window manager's close button does, with WM_DELETE_WINDOW,
+# so that the program sees an ordinary close request. (xdotool's windowclose destroys the
+# window behind the program's back instead.)
+close_window() {
+    python3 - "$1" <<'PY'
+import ctypes
+import sys
+
+x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                           ctypes.c_void_p]
+x11.XFlush.argtypes = [ctypes.c_void_p]
+x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class Event(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+CLIENT_MESSAGE = 33
+display = x11.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+window = int(sys.argv[1])
+event = Event()
+event.xclient.type = CLIENT_MESSAGE
+event.xclient.window = window
+event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.xclient.format = 32
+event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+x11.XFlush(display)
+x11.XCloseDisplay(display)
+PY
 }
 
 fail() {

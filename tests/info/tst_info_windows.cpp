@@ -5,13 +5,10 @@
 #include "info/Texts.h"
 #include "ui/WindowIcons.h"
 
-#include <QCoreApplication>
-#include <QImage>
 #include <QPointer>
 #include <QScrollBar>
 #include <QtTest>
 
-#include <array>
 #include <set>
 
 namespace {
@@ -22,34 +19,34 @@ bool activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-// Pixels dark enough to be text on the help window's white paper.
-int darkPixels(const QImage& image, const QRect& area) {
+// Dark pixels in the top band of the help window: its text on the white paper.
+int textPixels(const QImage& image) {
     int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < image.width(); ++x)
             count += qGray(image.pixel(x, y)) < 128;
     return count;
 }
 
-QColor meanColour(const QImage& image, const QRect& area) {
-    qint64 r = 0, g = 0, b = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            r += qRed(pixel);
-            g += qGreen(pixel);
-            b += qBlue(pixel);
-        }
-    const qint64 n = qint64(area.width()) * area.height();
-    return QColor(int(r / n), int(g / n), int(b / n));
+// The mean brightness of each quarter of the image, red, green and blue added up.
+QList<int> quarterShades(const QImage& image) {
+    QList<int> shades;
+    const int w = image.width() / 2, h = image.height() / 2;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
+        qint64 sum = 0;
+        for (int y = corner.y(); y < corner.y() + h; ++y)
+            for (int x = corner.x(); x < corner.x() + w; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                sum += qRed(pixel) + qGreen(pixel) + qBlue(pixel);
+            }
+        shades.append(int(sum / (qint64(w) * h)));
+    }
+    return shades;
 }
 
-std::array<QRect, 4> quadrants(QSize size) {
-    const int w = size.width() / 2, h = size.height() / 2;
-    return {QRect(0, 0, w, h), QRect(w, 0, w, h), QRect(0, h, w, h), QRect(w, h, w, h)};
+QImage iconImage(const QIcon& icon) {
+    return icon.pixmap(32, 32).toImage();
 }
-
-QImage iconImage(const QIcon& icon) { return icon.pixmap(32, 32).toImage(); }
 
 } // namespace
 
@@ -58,20 +55,12 @@ class InfoWindowsTest : public QObject {
 private slots:
     void initTestCase();
     void cleanup();
-
-    void windowIsFixed_data();
-    void windowIsFixed();
-    void registryKeepsOneWindowAndRebuildsItAfterClose_data();
-    void registryKeepsOneWindowAndRebuildsItAfterClose();
-
+    void windowIsFixedAndSingle_data();
+    void windowIsFixedAndSingle();
     void helpPrintsTheRulesWhenActivated();
     void helpPrintsFurtherCopiesOutOfView();
     void helpTextSurvivesRepainting();
-    void helpStartsAtTheTopWhenRebuilt();
-
     void licenseListsTheAgreement();
-    void licenseOpensUnselectedAtTheTop();
-
     void aboutNamesTheGameAndItsMaker();
     void aboutShowsTheWholeBanner();
 
@@ -94,73 +83,58 @@ void InfoWindowsTest::cleanup() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void InfoWindowsTest::windowIsFixed_data() {
+void InfoWindowsTest::windowIsFixedAndSingle_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("iconFile");
-
-    const QString gameIcon = QStringLiteral(":/media/brannoch.ico");
-    QTest::newRow("help") << "Form2" << "Help" << QSize(446, 427) << gameIcon;
-    QTest::newRow("license") << "Form3" << "License" << QSize(620, 442) << gameIcon;
-    QTest::newRow("about") << "Form4" << "About" << QSize(255, 205)
-                           << QStringLiteral(":/media/about.ico");
+    QTest::addColumn<bool>("ownIcon");
+    QTest::newRow("help") << QStringLiteral("Form2") << QStringLiteral("Help") << QSize(446, 427)
+                          << false;
+    QTest::newRow("license") << QStringLiteral("Form3") << QStringLiteral("License")
+                             << QSize(620, 442) << false;
+    QTest::newRow("about") << QStringLiteral("Form4") << QStringLiteral("About") << QSize(255, 205)
+                           << true;
 }
 
-void InfoWindowsTest::windowIsFixed() {
+void InfoWindowsTest::windowIsFixedAndSingle() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QSize, size);
-    QFETCH(QString, iconFile);
+    QFETCH(bool, ownIcon);
 
-    QWidget* window = registry_.show(name);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCOMPARE(window->objectName(), name);
+    QPointer<QWidget> window = registry_.show(name);
+    QVERIFY(activate(window));
     QCOMPARE(window->metaObject()->className(), name.toLatin1());
+    QCOMPARE(window->objectName(), name);
     QCOMPARE(window->windowTitle(), caption);
     QCOMPARE(window->size(), size);
     QCOMPARE(window->minimumSize(), size);
     QCOMPARE(window->maximumSize(), size);
-    QCOMPARE(window->font().family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(window->font().pixelSize(), 11);
-    QVERIFY(!window->font().bold());
-
     const Qt::WindowFlags flags = window->windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-
     const QImage icon = iconImage(window->windowIcon());
     QVERIFY(!icon.isNull());
-    QCOMPARE(icon, iconImage(QIcon(iconFile)));
-    QCOMPARE(icon == iconImage(ui::gameIcon()), name != QLatin1String("Form4"));
-}
+    QCOMPARE(icon == iconImage(ui::gameIcon()), !ownIcon);
+    QCOMPARE(icon == iconImage(QIcon(QStringLiteral(":/media/about.ico"))), ownIcon);
 
-void InfoWindowsTest::registryKeepsOneWindowAndRebuildsItAfterClose_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("help") << "Form2";
-    QTest::newRow("license") << "Form3";
-    QTest::newRow("about") << "Form4";
-}
+    QVERIFY(activate(&other_));
+    QVERIFY(activate(window));
+    QCOMPARE(registry_.show(name), window.data());
 
-void InfoWindowsTest::registryKeepsOneWindowAndRebuildsItAfterClose() {
-    QFETCH(QString, name);
-
-    QPointer<QWidget> first = registry_.show(name);
-    QVERIFY(first->isVisible());
-    QCOMPARE(registry_.show(name), first.data());
-    QCOMPARE(registry_.find(name), first.data());
-
-    QVERIFY(first->close());
+    QVERIFY(window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
+    QVERIFY(window.isNull());
     QCOMPARE(registry_.find(name), nullptr);
-
     QWidget* again = registry_.show(name);
-    QVERIFY(again);
-    QVERIFY(again->isVisible());
+    QVERIFY(activate(again));
     QCOMPARE(registry_.show(name), again);
+    // A rebuilt help window prints one copy again, from the top.
+    if (auto* help = qobject_cast<Form2*>(again)) {
+        QCOMPARE(help->printedLines().size(), 31);
+        QCOMPARE(help->printedLines().first().y, 0);
+    }
 }
 
 void InfoWindowsTest::helpPrintsTheRulesWhenActivated() {
@@ -170,44 +144,34 @@ void InfoWindowsTest::helpPrintsTheRulesWhenActivated() {
 
     const auto& printed = help.printedLines();
     QCOMPARE(printed.size(), 31);
-    const int lineHeight = help.fontMetrics().lineSpacing();
-    for (int i = 0; i < printed.size(); ++i)
-        QCOMPARE(printed[i].y, i * lineHeight);
-
     const std::set<int> blank{3, 5, 14, 16, 18, 20, 22, 25, 27, 29};
     const std::set<int> endsInBlank{6, 7, 8, 11};
     for (int line = 1; line <= 31; ++line) {
-        const QString& text = printed[line - 1].text;
-        QVERIFY2(text.isEmpty() == blank.contains(line), qPrintable(QString::number(line)));
-        QVERIFY2(text.endsWith(QLatin1Char(' ')) == endsInBlank.contains(line),
-                 qPrintable(QString::number(line)));
+        const Form2::PrintedLine& printedLine = printed[line - 1];
+        QCOMPARE(printedLine.y, (line - 1) * help.fontMetrics().lineSpacing());
+        QCOMPARE(printedLine.text.isEmpty(), blank.contains(line));
+        QCOMPARE(printedLine.text.endsWith(QLatin1Char(' ')), endsInBlank.contains(line));
     }
-
     const QList<std::pair<int, QString>> anchors{
         {1, QStringLiteral("Brannoch Number Guess 2002")},
         {2, info::copyrightNotice()},
         {4, QStringLiteral("Playing the game.")},
-        {6, QStringLiteral("This program is a simple number guessing game where you guess a "
-                           "number between two ")},
         {15, QStringLiteral("Options Menu")},
-        {17, QStringLiteral("Standard game")},
         {21, QStringLiteral("Dynamic")},
-        {24, QStringLiteral("only allowed 5 guesses before the number changes.")},
         {26, QStringLiteral("No upper limit")},
         {31, QStringLiteral("high as it can go.")},
     };
     for (const auto& [line, text] : anchors)
         QCOMPARE(printed[line - 1].text, text);
-    QVERIFY(info::copyrightNotice().contains(QLatin1String("2002")));
-    QVERIFY(info::copyrightNotice().contains(QLatin1String("Brannoch Software")));
+    QVERIFY(printed[1].text.contains(QLatin1String("2002 Brannoch Software")));
 }
 
 void InfoWindowsTest::helpPrintsFurtherCopiesOutOfView() {
     Form2 help;
     QVERIFY(activate(&help));
-    // One copy leaves a strip at the bottom where a second would show if printed right after.
+    // Right under the first copy there is room for more lines that a second copy would fill.
     const int lineHeight = help.fontMetrics().lineSpacing();
-    QVERIFY(31 * lineHeight < help.height() - lineHeight);
+    QVERIFY(help.printedLines().last().y + 2 * lineHeight < help.height());
     const QImage once = help.grab().toImage();
 
     QVERIFY(activate(&other_));
@@ -215,57 +179,49 @@ void InfoWindowsTest::helpPrintsFurtherCopiesOutOfView() {
     const auto& printed = help.printedLines();
     QCOMPARE(printed.size(), 62);
     QVERIFY(printed[31].y >= help.height());
-    for (int i = 0; i < 31; ++i) {
+    for (int i = 0; i < 31; ++i)
         QCOMPARE(printed[31 + i].text, printed[i].text);
-        QCOMPARE(printed[31 + i].y - printed[31].y, printed[i].y);
-    }
     QCOMPARE(help.grab().toImage(), once);
 }
 
 void InfoWindowsTest::helpTextSurvivesRepainting() {
     Form2 help;
-    const QRect top(0, 0, help.width(), 40);
-    QCOMPARE(darkPixels(help.grab().toImage(), top), 0);
-
+    QCOMPARE(textPixels(help.grab().toImage()), 0);
     QVERIFY(activate(&help));
-    // Covering the window and taking the cover away again repaints it from scratch.
     other_.setGeometry(help.geometry());
     QVERIFY(activate(&other_));
     other_.hide();
     help.repaint();
-    const QImage repainted = help.grab().toImage();
-    QVERIFY(darkPixels(repainted, top) > 50);
-    QCOMPARE(repainted.pixelColor(help.width() - 1, help.height() - 1), QColor(Qt::white));
-}
-
-void InfoWindowsTest::helpStartsAtTheTopWhenRebuilt() {
-    auto* help = static_cast<Form2*>(registry_.show(QStringLiteral("Form2")));
-    QVERIFY(activate(help));
-    QVERIFY(activate(&other_));
-    QVERIFY(activate(help));
-    QCOMPARE(help->printedLines().size(), 62);
-
-    help->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    help = static_cast<Form2*>(registry_.show(QStringLiteral("Form2")));
-    QVERIFY(activate(help));
-    QCOMPARE(help->printedLines().size(), 31);
-    QCOMPARE(help->printedLines().first().y, 0);
+    QVERIFY(textPixels(help.grab().toImage()) > 50);
 }
 
 void InfoWindowsTest::licenseListsTheAgreement() {
     Form3 license;
+    QVERIFY(activate(&license));
     QListWidget* list = license.findChild<QListWidget*>(QStringLiteral("List1"));
     QCOMPARE(list, license.List1);
     QCOMPARE(list->geometry(), QRect(8, 8, 601, 420));
+    QVERIFY(list->selectedItems().isEmpty());
+    QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(list->indexAt(QPoint(1, 1)).row(), 0);
+    QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+    // Long lines are cut at the edge: no wrapping, no ellipsis, no sideways scrolling.
+    QVERIFY(!list->wordWrap());
+    QCOMPARE(list->textElideMode(), Qt::ElideNone);
+    QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
     QCOMPARE(list->count(), 45);
+    const auto text = [list](int line) { return list->item(line - 1)->text(); };
 
     const std::set<int> empty{2, 8, 11, 17, 22, 27, 34, 38, 41};
-    for (int line = 1; line <= 45; ++line)
-        QVERIFY2(list->item(line - 1)->text().isEmpty() == empty.contains(line),
-                 qPrintable(QString::number(line)));
+    int longest = 0;
+    for (int line = 1; line <= 45; ++line) {
+        QCOMPARE(text(line).isEmpty(), empty.contains(line));
+        longest = std::max<int>(longest, text(line).size());
+    }
+    QVERIFY(longest > 110 && longest < 130);
 
-    const auto text = [list](int line) { return list->item(line - 1)->text(); };
     QCOMPARE(text(1), QStringLiteral("Please Read Before Using This Software!"));
     QCOMPARE(text(3), QStringLiteral("NOTICE TO USER:"));
     QCOMPARE(text(12), QStringLiteral("USE OF THE SOFTWARE.  "));
@@ -274,63 +230,34 @@ void InfoWindowsTest::licenseListsTheAgreement() {
         {23, QStringLiteral("TRANSFER.  ")},
         {28, QStringLiteral("NO LIABILITY FOR CONSEQUENTIAL DAMAGES.  ")},
         {35, QStringLiteral("INDEMNIFICATION BY YOU.  ")},
+        {13, QStringLiteral("  ")},
+        {14, QStringLiteral("- ")},
+        {15, QStringLiteral("- ")},
+        {16, QStringLiteral("- ")},
     };
-    for (const auto& [line, heading] : sections) {
-        QVERIFY2(text(line).startsWith(heading), qPrintable(heading));
-        QVERIFY2(text(line).size() > heading.size() + 20, qPrintable(heading));
-    }
-    QVERIFY(text(13).startsWith(QLatin1String("  ")) && !text(13).startsWith(QLatin1String("   ")));
-    for (int line : {14, 15, 16})
-        QVERIFY(text(line).startsWith(QLatin1String("- ")));
-    for (int line : {10, 40})
-        QVERIFY(text(line).endsWith(QLatin1Char(':')));
+    for (const auto& [line, start] : sections)
+        QVERIFY2(text(line).startsWith(start) && text(line).size() > start.size() + 5,
+                 qPrintable(start));
+    QVERIFY(text(10).endsWith(QLatin1Char(':')) && text(40).endsWith(QLatin1Char(':')));
     const QString firstSentence = text(4).section(QLatin1Char('.'), 0, 0);
-    QVERIFY(firstSentence.size() > 20);
-    QCOMPARE(firstSentence, firstSentence.toUpper());
-
+    QVERIFY(firstSentence.size() > 20 && firstSentence == firstSentence.toUpper());
     for (int line : {9, 28, 31, 36, 39, 42})
-        QVERIFY2(text(line).contains(QLatin1String("Brannoch Software")),
-                 qPrintable(QString::number(line)));
+        QVERIFY2(text(line).contains(QLatin1String("Brannoch Software")), qPrintable(text(line)));
     QVERIFY(text(45).endsWith(QLatin1String(".example")));
-    int longest = 0;
-    for (int row = 0; row < list->count(); ++row)
-        longest = std::max<int>(longest, list->item(row)->text().size());
-    QVERIFY(longest >= 110 && longest <= 130);
-}
-
-void InfoWindowsTest::licenseOpensUnselectedAtTheTop() {
-    auto* license = static_cast<Form3*>(registry_.show(QStringLiteral("Form3")));
-    QVERIFY(activate(license));
-    QListWidget* list = license->List1;
-
-    QVERIFY(list->selectedItems().isEmpty());
-    QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
-    QVERIFY(!list->isSortingEnabled());
-    QCOMPARE(list->indexAt(QPoint(1, 1)).row(), 0);
-    QTRY_VERIFY(list->verticalScrollBar()->isVisible());
-    QCOMPARE(list->verticalScrollBar()->value(), 0);
-    QVERIFY(list->verticalScrollBar()->maximum() > 0);
-
-    // Long lines are cut at the edge: no wrapping, no ellipsis, no sideways scrolling.
-    QVERIFY(!list->wordWrap());
-    QCOMPARE(list->textElideMode(), Qt::ElideNone);
-    QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 void InfoWindowsTest::aboutNamesTheGameAndItsMaker() {
     Form4 about;
-    const QList<std::tuple<QLabel*, const char*, QRect>> labels{
-        {about.Label1, "Label1", QRect(0, 88, 249, 17)},
-        {about.Label2, "Label2", QRect(0, 112, 249, 17)},
-        {about.Label3, "Label3", QRect(0, 136, 257, 17)},
+    const QList<std::pair<QLabel*, QRect>> labels{
+        {about.Label1, QRect(0, 88, 249, 17)},
+        {about.Label2, QRect(0, 112, 249, 17)},
+        {about.Label3, QRect(0, 136, 257, 17)},
     };
-    for (const auto& [label, name, geometry] : labels) {
-        QCOMPARE(label->objectName(), QLatin1String(name));
+    for (const auto& [label, geometry] : labels) {
         QCOMPARE(label->geometry(), geometry);
         QVERIFY(label->alignment().testFlag(Qt::AlignHCenter));
-        QCOMPARE(label->font().pixelSize(), 11);
         // Centred text wider than its label would lose both ends.
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= geometry.width(), name);
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= geometry.width());
     }
     QCOMPARE(about.Label1->text(), QStringLiteral("Brannoch Number Guess 2002"));
     QCOMPARE(about.Label2->text(), info::helpText().at(1));
@@ -339,38 +266,23 @@ void InfoWindowsTest::aboutNamesTheGameAndItsMaker() {
 
 void InfoWindowsTest::aboutShowsTheWholeBanner() {
     Form4 about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
     QFrame* picture = about.Picture1;
     QCOMPARE(picture->geometry(), QRect(56, 8, 129, 73));
     QCOMPARE(picture->frameStyle(), QFrame::Panel | QFrame::Sunken);
-    QCOMPARE(picture->lineWidth(), 2);
     QCOMPARE(picture->accessibleName(), QStringLiteral("Brannoch banner"));
-
     QLabel* image = about.Image1;
-    QVERIFY(picture->isAncestorOf(image));
     QCOMPARE(image->mapTo(picture, QPoint(0, 0)), picture->contentsRect().topLeft());
     QCOMPARE(image->size(), QSize(129, 73));
 
     const QImage shown = image->pixmap().toImage();
     QCOMPARE(shown.size(), image->size());
-    // Each quarter of what is shown looks like the same quarter of the banner: the banner is
-    // shrunk as a whole, not cut down to one corner of it.
-    const QImage banner(QStringLiteral(":/media/banner.bmp"));
-    QCOMPARE(banner.size(), QSize(800, 383));
-    const auto shownParts = quadrants(shown.size());
-    const auto bannerParts = quadrants(banner.size());
-    std::set<QRgb> distinct;
-    for (std::size_t i = 0; i < shownParts.size(); ++i) {
-        const QColor a = meanColour(shown, shownParts[i]);
-        const QColor b = meanColour(banner, bannerParts[i]);
-        QVERIFY2(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                         std::abs(a.blue() - b.blue()) <
-                     30,
-                 qPrintable(QString::number(i)));
-        distinct.insert(shown.pixel(shownParts[i].center()));
-    }
-    QVERIFY(distinct.size() > 1);
+    // Each quarter of what is shown has the colouring of the same quarter of the banner: the
+    // banner is shrunk as a whole, not cut down to a part of it.
+    const QList<int> shownShades = quarterShades(shown);
+    const QList<int> bannerShades = quarterShades(QImage(QStringLiteral(":/media/banner.bmp")));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(std::abs(shownShades[i] - bannerShades[i]) < 20, qPrintable(QString::number(i)));
+    QVERIFY(std::set<int>(shownShades.begin(), shownShades.end()).size() > 1);
 }
 
 QTEST_MAIN(InfoWindowsTest)
