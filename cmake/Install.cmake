@@ -49,6 +49,9 @@ if(NOT bng_data_from_bin STREQUAL "../share")
 endif()
 
 install(TARGETS brannoch-number-guess RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound module is the game's own, loaded at the first cue from the game's library folder.
+install(TARGETS brannoch-number-guess-sound
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brannoch-number-guess)
 
 list(TRANSFORM BNG_RUNTIME_MEDIA PREPEND "${PROJECT_SOURCE_DIR}/media/" OUTPUT_VARIABLE bng_media)
 install(FILES ${bng_media} DESTINATION ${CMAKE_INSTALL_DATADIR}/brannoch-number-guess/media)

@@ -1,30 +1,62 @@
 #include "WavePlayer.h"
 
 #include "MediaPath.h"
+#include "SoundModule.h"
 #include "Warn.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 
 namespace ui {
+
+namespace {
+
+// The module sits beside the program in the build folder, and in the game's own library folder
+// once installed, which the build gives relative to the program's folder.
+std::unique_ptr<SoundPlayer> loadSoundModule() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString fileName = QStringLiteral(BNG_SOUND_MODULE_FILE);
+    const QString candidates[] = {
+        programDir + QLatin1Char('/') + fileName,
+        programDir + QStringLiteral("/" BNG_SOUND_MODULE_DIR "/") + fileName,
+    };
+    for (const QString& path : candidates) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        // The module stays loaded when its QLibrary goes, for as long as the program runs.
+        QLibrary module(path);
+        const auto create = reinterpret_cast<SoundModuleFactory>(module.resolve(SoundModuleEntry));
+        if (!create) {
+            warn(QStringLiteral("cannot play sounds: %1").arg(module.errorString()));
+            return nullptr;
+        }
+        return std::unique_ptr<SoundPlayer>(create());
+    }
+    warn(QStringLiteral("cannot play sounds: %1 is missing").arg(fileName));
+    return nullptr;
+}
+
+} // namespace
 
 WavePlayer::WavePlayer() = default;
 
 WavePlayer::~WavePlayer() = default;
 
 void WavePlayer::stop() {
-    if (effect_)
-        effect_->stop();
+    if (effects_)
+        effects_->stop();
 }
 
 void WavePlayer::close() {
-    // Clearing the source, not only stopping, is what makes a repeated cue sound every time.
-    if (effect_)
-        effect_->setSource(QUrl());
+    if (effects_)
+        effects_->close();
     opened_ = false;
 }
 
-void WavePlayer::setFileName(const QString& fileName) { fileName_ = fileName; }
+void WavePlayer::setFileName(const QString& fileName) {
+    fileName_ = fileName;
+}
 
 void WavePlayer::open() {
     const QString path = findMedia(fileName_);
@@ -32,21 +64,20 @@ void WavePlayer::open() {
         warn(QStringLiteral("cannot open sound %1: file not found").arg(fileName_));
         return;
     }
-    if (!effect_) {
-        effect_ = std::make_unique<QSoundEffect>();
-        QObject::connect(effect_.get(), &QSoundEffect::statusChanged, effect_.get(), [this] {
-            if (effect_->status() == QSoundEffect::Error)
-                warn(QStringLiteral("cannot play sound %1: not a playable wave file")
-                         .arg(fileName_));
-        });
+    if (!moduleTried_) {
+        moduleTried_ = true;
+        effects_ = loadSoundModule();
     }
-    effect_->setSource(QUrl::fromLocalFile(path));
+    if (!effects_)
+        return;
+    effects_->setFileName(path);
+    effects_->open();
     opened_ = true;
 }
 
 void WavePlayer::play() {
     if (opened_)
-        effect_->play();
+        effects_->play();
 }
 
 } // namespace ui

@@ -6,12 +6,11 @@
 
 #include <memory>
 
-class QSoundEffect;
-
 namespace ui {
 
-// The sound player on Qt Multimedia. The audio output is set up at the first open, not when
-// the window is built, so start-up does not wait for the sound system.
+// The game's sound player. The player on Qt Multimedia lives in the sound module, which is
+// loaded at the first open, so that start-up neither loads Qt Multimedia nor waits for the
+// sound system. Without the module every cue is silent, and this is said once.
 class WavePlayer : public SoundPlayer {
 public:
     WavePlayer();
@@ -26,7 +25,8 @@ public:
 private:
     QString fileName_;
     bool opened_ = false;
-    std::unique_ptr<QSoundEffect> effect_;
+    bool moduleTried_ = false;
+    std::unique_ptr<SoundPlayer> effects_;
 };
 
 } // namespace ui

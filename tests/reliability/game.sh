@@ -1,0 +1,153 @@
+# Sourced by the reliability scripts after e2e/xvfb.sh: the program copied into a folder of its
+# own, a private audio server, a private home, and the steps of a game played with the keyboard
+# and the mouse on the main window's client area.
+
+silver="192,192,192"
+
+# The built program, copied with its sound module into folder $1, which holds no media folder:
+# the copy finds only the media of the folder it starts in. Sets PROGRAM.
+isolate_program() {
+    mkdir -p "$1"
+    cp "$BUILT_PROGRAM" "$1/"
+    local module
+    for module in "$(dirname "$BUILT_PROGRAM")"/brannoch-number-guess-*.so; do
+        [ -f "$module" ] && cp "$module" "$1/"
+    done
+    PROGRAM="$1/$(basename "$BUILT_PROGRAM")"
+}
+
+# A home and a runtime folder of the program's own under $1, so that nothing reaches the
+# tester's: HOME and every XDG folder point there.
+private_home() {
+    mkdir -p "$1/home" "$1/config" "$1/data" "$1/cache" "$1/state"
+    mkdir -m 700 "$1/run"
+    export HOME="$1/home" XDG_CONFIG_HOME="$1/config" XDG_DATA_HOME="$1/data"
+    export XDG_CACHE_HOME="$1/cache" XDG_STATE_HOME="$1/state" XDG_RUNTIME_DIR="$1/run"
+}
+
+# A PulseAudio server with a null sink, in a temporary folder of its own; the program reaches it
+# through PULSE_SERVER. stop_private_pulse ends it by its PID.
+start_private_pulse() {
+    PULSE_DIR=$(mktemp -d)
+    mkdir -m 700 "$PULSE_DIR/run"
+    local socket="$PULSE_DIR/run/native"
+    HOME="$PULSE_DIR" XDG_RUNTIME_DIR="$PULSE_DIR/run" \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
+        --load="module-null-sink sink_name=bng" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$socket" \
+        >"$PULSE_DIR/log" 2>&1 &
+    PULSE_PID=$!
+    for _ in $(seq 200); do
+        if PULSE_SERVER="unix:$socket" pactl info >/dev/null 2>&1; then
+            export PULSE_SERVER="unix:$socket"
+            return 0
+        fi
+        kill -0 "$PULSE_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    cat "$PULSE_DIR/log" >&2
+    return 1
+}
+
+stop_private_pulse() {
+    [ -n "${PULSE_PID:-}" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
+    PULSE_PID=
+    [ -n "${PULSE_DIR:-}" ] && rm -rf "$PULSE_DIR"
+    PULSE_DIR=
+}
+
+# Starts the program ($PROGRAM, with any arguments before it in "$@") with standard error in
+# $STDERR_FILE, and waits for its main window. Sets PID and window.
+open_game() {
+    "$@" "$PROGRAM" 2>"$STDERR_FILE" &
+    PID=$!
+    window=$(wait_window "Brannoch Number Guess 2002") || fail "the main window did not open"
+    find_client "$window" 162
+    xdotool windowfocus --sync "$window"
+}
+
+# Ends the program by its PID if it still runs, as when a check failed.
+stop_game() {
+    [ -n "${PID:-}" ] && kill "$PID" 2>/dev/null && wait "$PID" 2>/dev/null
+    PID=
+}
+
+choose_standard_game() {
+    xdotool key F10
+    sleep 0.3
+    xdotool key Down Return
+    sleep 0.3
+}
+
+start_game() {
+    click_at 200 17
+    xdotool type --delay 20 "$1"
+    click_at 200 41
+    xdotool type --delay 20 "$2"
+    click_at 276 28
+    sleep 0.3
+}
+
+guesses() {
+    for guess in "$@"; do
+        xdotool type --delay 20 "$guess"
+        xdotool key Return
+        sleep 0.2
+    done
+}
+
+# True while "Do you want to play again?" shows.
+question_shown() {
+    [ "$(pixel $((CLIENT_X + 113)) $((CLIENT_Y + 121)))" = "$silver" ]
+}
+
+# Waits, for as long as a backlog of input may take, until the question shows.
+wait_question() {
+    for _ in $(seq 100); do
+        question_shown && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+click_yes() {
+    click_at 144 144
+    sleep 0.3
+}
+
+# Ends the game with No. and checks that it ended with status 0.
+click_no() {
+    click_at 216 144
+    wait_exit "$PID" || fail "No. did not end the program"
+    PID=
+    [ "$EXIT_STATUS" = 0 ] || fail "No. ended the program with status $EXIT_STATUS"
+}
+
+# Two whole games, the first with a guess above and one below the secret, "Yes!" between them,
+# and "No." at the end.
+play_two_games() {
+    choose_standard_game
+    start_game 5 5
+    guesses 3 7 5
+    wait_question || fail "the right guess did not ask to play again"
+    click_yes
+    question_shown && fail "Yes! left the question showing"
+    choose_standard_game
+    start_game 9 9
+    guesses 9
+    wait_question || fail "the second game was not won"
+    click_no
+}
+
+# Fails unless standard error holds exactly the lines given, one argument each.
+expect_stderr() {
+    local expected=""
+    [ $# -gt 0 ] && expected=$(printf '%s\n' "$@")
+    if [ "$(cat "$STDERR_FILE")" != "$expected" ]; then
+        echo "--- standard error:" >&2
+        cat "$STDERR_FILE" >&2
+        echo "--- expected:" >&2
+        [ -n "$expected" ] && echo "$expected" >&2
+        fail "standard error is not what it should be"
+    fi
+}
