@@ -3,6 +3,7 @@
 # that holds no media, and ends it with "No.". Usage: play_game.sh <program>
 set -uo pipefail
 source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/steps.sh"
 program=$(realpath "$1")
 shots=${BNG_SCREENSHOTS:-}
 
@@ -18,32 +19,6 @@ find_client "$window" 162
 xdotool windowfocus --sync "$window"
 [ -n "$shots" ] && import -window "$window" "$shots/start.png"
 
-silver="192,192,192"
-question_x=113 question_y=121
-guesses() {
-    for guess in "$@"; do
-        xdotool type --delay 20 "$guess"
-        xdotool key Return
-        sleep 0.2
-    done
-}
-
-choose_standard_game() {
-    xdotool key F10
-    sleep 0.3
-    xdotool key Down Return
-    sleep 0.3
-}
-
-start_game() {
-    click_at 200 17
-    xdotool type --delay 20 "$1"
-    click_at 200 41
-    xdotool type --delay 20 "$2"
-    click_at 276 28
-    sleep 0.3
-}
-
 choose_standard_game
 # Limits 5 and 5 leave one possible secret.
 start_game 5 5
@@ -53,23 +28,18 @@ face_higher=$(pixel $((CLIENT_X + 36)) $((CLIENT_Y + 84)))
 [ "$face_higher" != "$face_before" ] || fail "the face did not change for a guess"
 guesses 7
 [ -n "$shots" ] && import -window "$window" "$shots/playing.png"
-[ "$(pixel $((CLIENT_X + question_x)) $((CLIENT_Y + question_y)))" != "$silver" ] ||
-    fail "the question showed before the right guess"
+question_shown && fail "the question showed before the right guess"
 guesses 5
-[ "$(pixel $((CLIENT_X + question_x)) $((CLIENT_Y + question_y)))" = "$silver" ] ||
-    fail "the right guess did not ask to play again"
+wait_question || fail "the right guess did not ask to play again"
 [ -n "$shots" ] && import -window "$window" "$shots/won.png"
 
-click_at 144 144
-sleep 0.3
-[ "$(pixel $((CLIENT_X + question_x)) $((CLIENT_Y + question_y)))" != "$silver" ] ||
-    fail "Yes! left the question showing"
+click_yes
+question_shown && fail "Yes! left the question showing"
 
 choose_standard_game
 start_game 9 9
 guesses 1 9
-[ "$(pixel $((CLIENT_X + question_x)) $((CLIENT_Y + question_y)))" = "$silver" ] ||
-    fail "the second game was not won"
+wait_question || fail "the second game was not won"
 
 click_at 216 144
 wait_exit "$pid" || fail "No. did not end the program"
