@@ -8,11 +8,7 @@ source "$here/../e2e/xvfb.sh"
 source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_game; stop_private_pulse; stop_xvfb; rm -rf "$work"' EXIT
-private_home "$work"
-start_private_pulse || fail "no private audio server"
+start_session pulse
 isolate_program "$work/bin"
 mkdir "$work/play"
 cd "$work/play"

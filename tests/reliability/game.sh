@@ -25,6 +25,18 @@ private_home() {
     export XDG_CACHE_HOME="$1/cache" XDG_STATE_HOME="$1/state" XDG_RUNTIME_DIR="$1/run"
 }
 
+# One run's private display and home in a fresh folder $work, and with "pulse" its own audio
+# server; everything is ended and removed on exit.
+start_session() {
+    work=$(mktemp -d)
+    start_xvfb
+    trap 'stop_game; stop_private_pulse; stop_xvfb; rm -rf "$work"' EXIT
+    private_home "$work"
+    if [ "${1:-}" = pulse ]; then
+        start_private_pulse || fail "no private audio server"
+    fi
+}
+
 # A PulseAudio server with a null sink, in a temporary folder of its own; the program reaches it
 # through PULSE_SERVER. stop_private_pulse ends it by its PID.
 start_private_pulse() {

@@ -9,10 +9,7 @@ source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 PROGRAM=$BUILT_PROGRAM
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_game; stop_xvfb; rm -rf "$work"' EXIT
-private_home "$work"
+start_session
 # The runtime folder has no server socket, the named server does not exist, and the client may
 # not start one of its own.
 echo "autospawn = no" >"$work/client.conf"

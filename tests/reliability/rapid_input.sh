@@ -9,11 +9,7 @@ source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 PROGRAM=$BUILT_PROGRAM
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_game; stop_private_pulse; stop_xvfb; rm -rf "$work"' EXIT
-private_home "$work"
-start_private_pulse || fail "no private audio server"
+start_session pulse
 mkdir "$work/play"
 cd "$work/play"
 STDERR_FILE="$work/stderr"
