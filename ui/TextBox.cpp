@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace ui {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
@@ -20,9 +22,18 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    doubleClicking_ = event->button() == Qt::LeftButton;
+    QLineEdit::mouseDoubleClickEvent(event);
+}
+
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (std::exchange(doubleClicking_, false))
+        return;
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
 }
 

@@ -17,7 +17,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // A double click is one click followed by a double click, not two clicks: the release that
+    // ends it reports nothing.
+    bool doubleClicking_ = false;
 };
 
 } // namespace ui
