@@ -11,7 +11,7 @@ QString findMedia(const QString& bareName) {
     const QString candidates[] = {
         QDir::current().filePath(bareName),
         programDir + QStringLiteral("/media/") + bareName,
-        programDir + QStringLiteral("/../share/brannoch-number-guess/media/") + bareName,
+        programDir + QStringLiteral("/" BNG_MEDIA_DIR "/") + bareName,
     };
     for (const QString& path : candidates) {
         if (QFileInfo(path).isFile())

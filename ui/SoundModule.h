@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// The sound module holds the player on Qt Multimedia, so that the program loads Qt Multimedia
-// and the sound system's libraries only when the first cue is given. Its one exported function
+// The sound module holds the player on the audio server's client library, so that the program
+// loads that library only when the first cue is given. Its one exported function
 // makes a SoundPlayer, owned by the caller, whose file names are full paths.
 inline constexpr char SoundModuleEntry[] = "bngCreateSoundPlayer";
 using SoundModuleFactory = SoundPlayer* (*)();

@@ -8,9 +8,9 @@
 
 namespace ui {
 
-// The game's sound player. The player on Qt Multimedia lives in the sound module, which is
-// loaded at the first open, so that start-up neither loads Qt Multimedia nor waits for the
-// sound system. Without the module every cue is silent, and this is said once.
+// The game's sound player. The player on the audio server lives in the sound module, which is
+// loaded at the first open, so that start-up neither loads the sound library nor waits for the
+// audio server. Without the module every cue is silent, and this is said once.
 class WavePlayer : public SoundPlayer {
 public:
     WavePlayer();

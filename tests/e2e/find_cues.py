@@ -111,6 +111,13 @@ def played_length(recording, sound, start):
     return followed, followed >= sound.length
 
 
+def mismatch(recording, sound, start, offset):
+    """How far the recording from start strays from the sound from offset, over a template."""
+    window = recording.window
+    return sum(abs(recording.at(start + k * window) - sound.at(offset + k * window))
+               for k in range(TEMPLATE_WINDOWS))
+
+
 def main():
     if len(sys.argv) < 3:
         sys.exit(__doc__)
@@ -143,16 +150,26 @@ def main():
         else:
             onsets.append((start, score, name))
 
-    # A stretch of a sound can look like the start of another, or of itself; an onset counts
-    # only where the cue before it has ended or was cut.
+    # A stretch of a sound can look like the start of another, or of itself; an onset inside a
+    # cue counts only where the recording follows the new start clearly better than the rest of
+    # that cue, as when a cue is cut and the next starts with no gap between them.
     ms = 1000 / rate
     covered = []
     for start, _, name in onsets:
         if covered and start < covered[-1][1] - 2 * window:
-            continue
+            before, before_start, _ = covered[-1][2], covered[-1][0], covered[-1][1]
+            if mismatch(recording, loudness[name], start, 0) * 2 >= mismatch(
+                    recording, loudness[before], start, start - before_start):
+                continue
+            covered[-1] = (before_start, start, before, False)
         played, whole = played_length(recording, loudness[name], start)
-        covered.append((start, start + played))
-        print(f"cue {name} {'whole' if whole else 'cut'} {start * ms:.0f} {played * ms:.0f}")
+        # A start that the recording stops following at once only looked like one.
+        if played < 3 * window:
+            continue
+        covered.append((start, start + played, name, whole))
+    for start, end, name, whole in covered:
+        print(f"cue {name} {'whole' if whole else 'cut'} {start * ms:.0f} {(end - start) * ms:.0f}")
+    covered = [(start, end) for start, end, _, _ in covered]
 
     loud = [t for t in range(0, recording.length, window) if recording.at(t) > LOUD]
     stray_start = None

@@ -5,14 +5,14 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb.sh"
-source "$here/pulse.sh"
+source "$here/audio.sh"
 program=$(realpath "$1")
 media="$(dirname "$program")/media"
 
 start_xvfb
 work=$(mktemp -d)
-trap 'stop_pulse; stop_xvfb; rm -rf "$work"' EXIT
-start_pulse || fail "no private audio server"
+trap 'stop_audio; stop_xvfb; rm -rf "$work"' EXIT
+start_audio || fail "no private audio server"
 cd "$work"
 "$program" 2>"$work/stderr" &
 pid=$!

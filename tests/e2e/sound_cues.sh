@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The game's sound player, heard through a private audio server: a cue sounds whole, a cue cuts
 # the one still playing, a cue repeated quickly sounds every time, and without an audio server
-# or without the sound module the cues are silent with one line of explanation.
-# Usage: sound_cues.sh <program>; the cue player and the media are beside the program.
+# or without the sound module the cues are silent with one line of explanation, and a program
+# ended while its cue plays ends cleanly, time after time.
+# Usage: sound_cues.sh <program>; the cue player and the media are beside the program. The audio
+# server is BNG_AUDIO's (see audio.sh).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/pulse.sh"
+source "$here/audio.sh"
 folder=$(dirname "$(realpath "$1")")
 player="$folder/bng-cue-player"
 media="$folder/media"
 work=$(mktemp -d)
-trap 'stop_pulse; rm -rf "$work"' EXIT
+trap 'stop_audio; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -46,7 +48,7 @@ said_once() {
     }
 }
 
-start_pulse || fail "no private audio server"
+start_audio || fail "no private audio server"
 
 listen ivegot.wav@0 @1500
 expect "ivegot.wav whole" "a cue was not heard whole"
@@ -69,13 +71,20 @@ times=$(grep -c '^lower.wav ' <<<"$heard")
 [ "$(grep -vc '^lower.wav ' <<<"$heard")" = 0 ] || fail "a repeated cue left stray sound"
 [ "$(tail -n1 <<<"$heard")" = "lower.wav whole" ] || fail "the last repeated cue was cut short"
 
+# Ended while its cue plays: the stream is cut and closed with the server's answer, and the
+# program exits cleanly every time.
+for run in $(seq 200); do
+    "$player" lower.wav@0 2>"$work/stderr" || fail "run $run ended with status $? after a cue"
+    [ -s "$work/stderr" ] && { cat "$work/stderr" >&2; fail "run $run complained at its end"; }
+done
+
 # No audio server: the cues are silent, the player goes on, and says so once.
-stop_pulse
+stop_audio
 mkdir -m 700 "$work/run"
 export HOME="$work" XDG_RUNTIME_DIR="$work/run" PULSE_SERVER="unix:$work/run/none"
 "$player" lower.wav@0 higher.wav@100 lower.wav@100 @100 2>"$work/stderr" ||
     fail "the cue player failed without an audio server"
-said_once 'sounds are silent: no audio output' \
+said_once 'sounds are silent: no audio server' \
     "without an audio server the player did not say so on one line"
 
 # No sound module beside the player: the same, once.
@@ -85,5 +94,5 @@ cp "$player" "$work/alone/"
     fail "the cue player failed without the sound module"
 said_once 'cannot play sounds: .*missing' \
     "without the sound module the player did not say so on one line"
-echo "cues heard whole, cut by the next, twenty of twenty repeats;" \
-    "silent with one line without a server or the module"
+echo "on $AUDIO_KIND: cues heard whole, cut by the next, twenty of twenty repeats;" \
+    "200 clean ends during a cue; silent with one line without a server or the module"

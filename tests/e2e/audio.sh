@@ -1,0 +1,135 @@
+# Sourced by scripts that listen to the sound: a private audio server, PulseAudio or PipeWire
+# with its PulseAudio server (BNG_AUDIO=pulseaudio|pipewire, or the argument of start_audio),
+# whose outputs are null sinks, so that what is played can be recorded from their monitors.
+# Everything lives in a fresh temporary folder, so nothing is written elsewhere and no other
+# server is reached; the program finds the server through PULSE_SERVER. Every process is
+# started here and ended by its PID.
+
+# Polls the command "$@" until it succeeds, for up to a minute: a loaded machine is slow, not
+# broken.
+poll() {
+    local _
+    for _ in $(seq 600); do
+        "$@" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_audio() {
+    AUDIO_KIND=${1:-${BNG_AUDIO:-pulseaudio}}
+    AUDIO_DIR=$(mktemp -d)
+    mkdir -m 700 "$AUDIO_DIR/run" "$AUDIO_DIR/home"
+    export PULSE_SERVER="unix:$AUDIO_DIR/run/pulse/native"
+    export PULSE_COOKIE="$AUDIO_DIR/cookie"
+    AUDIO_SERVER_PIDS=()
+    AUDIO_KEEPALIVE_PIDS=()
+    AUDIO_BUS_PID=
+    if [ "$AUDIO_KIND" = pipewire ]; then
+        # WirePlumber, which links streams to outputs, needs a session bus.
+        audio_env dbus-daemon --session --address="unix:path=$AUDIO_DIR/run/bus" --nofork \
+            --nopidfile --syslog-only
+        AUDIO_BUS_PID=$!
+        poll test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
+    fi
+    start_audio_server
+}
+
+# Runs "$@" in the background with the audio folder as its home and runtime folder; $! is its
+# own PID, since env execs it.
+audio_env() {
+    env HOME="$AUDIO_DIR/home" XDG_RUNTIME_DIR="$AUDIO_DIR/run" \
+        XDG_CONFIG_HOME="$AUDIO_DIR/home/.config" \
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$AUDIO_DIR/run/bus" "$@" &
+}
+
+# Starts the server (again, after kill_audio_server) with one null sink, "bng", as its default
+# output.
+start_audio_server() {
+    local log="$AUDIO_DIR/log"
+    if [ "$AUDIO_KIND" = pipewire ]; then
+        audio_env pipewire >>"$log" 2>&1
+        AUDIO_SERVER_PIDS+=($!)
+        audio_env wireplumber >>"$log" 2>&1
+        AUDIO_SERVER_PIDS+=($!)
+        audio_env pipewire-pulse >>"$log" 2>&1
+        AUDIO_SERVER_PIDS+=($!)
+    else
+        # Tests run as root in containers, where the server warns but runs.
+        mkdir -p -m 700 "$AUDIO_DIR/run/pulse"
+        audio_env pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+            --use-pid-file=no --disable-shm=yes \
+            --load="module-native-protocol-unix auth-anonymous=1 socket=${PULSE_SERVER#unix:}" \
+            >>"$log" 2>&1
+        AUDIO_SERVER_PIDS+=($!)
+    fi
+    if ! poll pactl info >/dev/null; then
+        cat "$log" >&2
+        echo "the private $AUDIO_KIND server did not start" >&2
+        return 1
+    fi
+    add_sink bng
+}
+
+# A null sink named $1, made the default output, kept rendering in step with the clock: a null
+# sink with nothing to play renders ahead and its monitor falls silent between sounds, so a
+# silent stream of low latency keeps it going and its monitor records the gaps too.
+add_sink() {
+    pactl load-module module-null-sink "sink_name=$1" rate=22050 channels=1 >/dev/null ||
+        return 1
+    pactl set-default-sink "$1"
+    pacat --playback -d "$1" --raw --format=s16le --rate=22050 --channels=1 --latency-msec=10 \
+        /dev/zero 2>/dev/null &
+    AUDIO_KEEPALIVE_PIDS+=($!)
+    if ! poll sink_is_default "$1" || ! poll stream_on_sink "$1"; then
+        echo "the null sink $1 did not come up" >&2
+        return 1
+    fi
+}
+
+sink_is_default() {
+    [ "$(pactl get-default-sink)" = "$1" ]
+}
+
+# True once a stream plays on sink $1.
+stream_on_sink() {
+    local index
+    index=$(pactl list short sinks | awk -v name="$1" '$2 == name { print $1 }')
+    [ -n "$index" ] && pactl list short sink-inputs | awk '{ print $2 }' | grep -qx "$index"
+}
+
+# Kills the server as a crash would, with its helpers and the streams that kept it rendering.
+kill_audio_server() {
+    local pid
+    for pid in "${AUDIO_SERVER_PIDS[@]}" "${AUDIO_KEEPALIVE_PIDS[@]}"; do
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    AUDIO_SERVER_PIDS=()
+    AUDIO_KEEPALIVE_PIDS=()
+    rm -f "${PULSE_SERVER#unix:}"
+}
+
+stop_audio() {
+    stop_recording
+    kill_audio_server
+    [ -n "${AUDIO_BUS_PID:-}" ] && kill "$AUDIO_BUS_PID" 2>/dev/null && wait "$AUDIO_BUS_PID" 2>/dev/null
+    AUDIO_BUS_PID=
+    [ -n "${AUDIO_DIR:-}" ] && rm -rf "$AUDIO_DIR"
+    AUDIO_DIR=
+}
+
+# Records the output of sink $2 (default bng), as raw 16-bit mono at the rate of the game's wave
+# files, into file $1 until stop_recording; returns once the recording runs.
+start_recording() {
+    parec -d "${2:-bng}.monitor" --format=s16le --rate=22050 --channels=1 --raw \
+        --latency-msec=10 >"$1" &
+    RECORDING_PID=$!
+    poll test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
+}
+
+stop_recording() {
+    [ -n "${RECORDING_PID:-}" ] && kill "$RECORDING_PID" 2>/dev/null &&
+        wait "$RECORDING_PID" 2>/dev/null
+    RECORDING_PID=
+}

@@ -1,0 +1,312 @@
+#include "PulsePlayer.h"
+
+#include "SoundModule.h"
+#include "Warn.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <pulse/pulseaudio.h>
+
+namespace ui {
+
+namespace {
+
+// The cues last about a second; a file far larger is no cue of the game's.
+constexpr qint64 LargestCue = 16 << 20;
+
+// How soon a cue cut by the next one falls silent.
+constexpr pa_usec_t CutWithin = 40 * PA_USEC_PER_MSEC;
+
+// How long the end of the program waits for the server to confirm that a cut sound has ended.
+constexpr pa_usec_t EndingWait = 2 * PA_USEC_PER_SEC;
+
+pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
+    switch (encoding) {
+    case WaveFile::Encoding::Unsigned8:
+        return PA_SAMPLE_U8;
+    case WaveFile::Encoding::Signed16:
+        return PA_SAMPLE_S16LE;
+    case WaveFile::Encoding::Signed24:
+        return PA_SAMPLE_S24LE;
+    case WaveFile::Encoding::Signed32:
+        return PA_SAMPLE_S32LE;
+    case WaveFile::Encoding::Float32:
+        return PA_SAMPLE_FLOAT32LE;
+    }
+    return PA_SAMPLE_INVALID;
+}
+
+pa_sample_spec sampleSpec(const WaveFile& wave) {
+    return {sampleFormat(wave.encoding), std::uint32_t(wave.rate), std::uint8_t(wave.channels)};
+}
+
+QString because(pa_context* context) {
+    return QStringLiteral(" (%1)").arg(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
+}
+
+class Locked {
+public:
+    explicit Locked(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    ~Locked() { pa_threaded_mainloop_unlock(loop_); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    pa_threaded_mainloop* loop_;
+};
+
+// A stream let go may still be waiting for the server to create it; it is ended as soon as it
+// exists, and whoever waits for the end is woken.
+void endWhenReady(pa_stream* stream, void* loop) {
+    if (pa_stream_get_state(stream) == PA_STREAM_READY)
+        pa_stream_disconnect(stream);
+    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+}
+
+bool ended(pa_stream* stream) {
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    return state == PA_STREAM_TERMINATED || state == PA_STREAM_FAILED;
+}
+
+// Waits, with the sound thread's lock held, until the stream has ended or the time is up.
+void waitEnded(pa_threaded_mainloop* loop, pa_stream* stream) {
+    struct Alarm {
+        pa_threaded_mainloop* loop;
+        bool rung = false;
+    } alarm{loop};
+    timeval until;
+    pa_timeval_add(pa_gettimeofday(&until), EndingWait);
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+    pa_time_event* timer = api->time_new(
+        api, &until,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
+            auto* alarm = static_cast<Alarm*>(data);
+            alarm->rung = true;
+            pa_threaded_mainloop_signal(alarm->loop, 0);
+        },
+        &alarm);
+    while (!alarm.rung && !ended(stream))
+        pa_threaded_mainloop_wait(loop);
+    api->time_free(timer);
+}
+
+} // namespace
+
+PulsePlayer::PulsePlayer() : loop_(pa_threaded_mainloop_new()) {
+    if (loop_ && pa_threaded_mainloop_start(loop_) < 0) {
+        pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+    }
+    if (!loop_)
+        silent(QStringLiteral("the sound thread could not start"));
+}
+
+// The sound still playing is cut, and the server's word that it has ended is waited for, so
+// that nothing of it is left playing or half torn down behind the program.
+PulsePlayer::~PulsePlayer() {
+    if (!loop_)
+        return;
+    {
+        Locked locked(loop_);
+        pa_stream* ending = stream_ ? pa_stream_ref(stream_) : nullptr;
+        endStream();
+        if (ending) {
+            waitEnded(loop_, ending);
+            pa_stream_unref(ending);
+        }
+        if (context_) {
+            pa_context_set_state_callback(context_, nullptr, nullptr);
+            pa_context_disconnect(context_);
+            pa_context_unref(context_);
+        }
+    }
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
+}
+
+void PulsePlayer::stop() {
+    if (!loop_)
+        return;
+    Locked locked(loop_);
+    cueWaiting_ = false;
+    endStream();
+}
+
+void PulsePlayer::close() {
+    stop();
+    opened_.reset();
+}
+
+void PulsePlayer::setFileName(const QString& path) {
+    path_ = path;
+}
+
+void PulsePlayer::open() {
+    opened_.reset();
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn(QStringLiteral("cannot open sound %1: %2").arg(path_, file.errorString()));
+        return;
+    }
+    opened_ = readWave(file.read(LargestCue + 1));
+    if (opened_) {
+        const pa_sample_spec spec = sampleSpec(*opened_);
+        if (!pa_sample_spec_valid(&spec) || opened_->samples.size() > LargestCue)
+            opened_.reset();
+    }
+    if (!opened_)
+        warn(QStringLiteral("cannot play sound %1: not a playable wave file").arg(path_));
+}
+
+void PulsePlayer::play() {
+    if (!opened_ || !loop_)
+        return;
+    Locked locked(loop_);
+    cue_ = *opened_;
+    cueWaiting_ = true;
+    if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY)
+        startStream();
+    else
+        connect();
+}
+
+// A connection that is still being made is waited for; one that failed is made anew.
+void PulsePlayer::connect() {
+    if (context_) {
+        if (PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
+            return;
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_unref(context_);
+    }
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME,
+                     qPrintable(QCoreApplication::applicationName()));
+    context_ =
+        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), nullptr, properties);
+    pa_proplist_free(properties);
+    wasReady_ = false;
+    pa_context_set_state_callback(
+        context_,
+        [](pa_context*, void* player) { static_cast<PulsePlayer*>(player)->contextChanged(); },
+        this);
+    // A game never starts an audio server of its own: it plays on the player's, or not at all.
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        cueWaiting_ = false;
+        silent(QStringLiteral("no audio server") + because(context_));
+    }
+}
+
+void PulsePlayer::contextChanged() {
+    switch (pa_context_get_state(context_)) {
+    case PA_CONTEXT_READY:
+        wasReady_ = true;
+        if (cueWaiting_)
+            startStream();
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        cueWaiting_ = false;
+        endStream();
+        silent((wasReady_ ? QStringLiteral("the audio server went away")
+                          : QStringLiteral("no audio server")) +
+               because(context_));
+        break;
+    default:
+        break;
+    }
+}
+
+void PulsePlayer::startStream() {
+    endStream();
+    cueWaiting_ = false;
+    const pa_sample_spec spec = sampleSpec(cue_);
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    stream_ = pa_stream_new_with_proplist(context_, "cue", &spec, nullptr, properties);
+    pa_proplist_free(properties);
+    if (!stream_) {
+        silent(QStringLiteral("the audio output failed") + because(context_));
+        return;
+    }
+    pa_stream_set_state_callback(
+        stream_,
+        [](pa_stream* stream, void* player) {
+            static_cast<PulsePlayer*>(player)->streamChanged(stream);
+        },
+        this);
+    // The whole cue is written at once when the stream is ready, so nothing more is asked of
+    // the program while it plays; a short target latency keeps it in the stream's own queue
+    // rather than rendered ahead into the output, so that ending the stream silences it at once.
+    const auto latency = std::uint32_t(pa_usec_to_bytes(CutWithin, &spec));
+    const pa_buffer_attr buffer{std::uint32_t(-1), latency, std::uint32_t(-1), std::uint32_t(-1),
+                                std::uint32_t(-1)};
+    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr) < 0) {
+        silent(QStringLiteral("the audio output failed") + because(context_));
+        endStream();
+    }
+}
+
+void PulsePlayer::streamChanged(pa_stream* stream) {
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        streamReady();
+        break;
+    case PA_STREAM_FAILED:
+        silent(QStringLiteral("the audio output failed") + because(context_));
+        endStream();
+        break;
+    default:
+        break;
+    }
+}
+
+// Draining starts the sound even when it is shorter than the server's start threshold, and
+// tells when it has played out, so that the stream is let go then.
+void PulsePlayer::streamReady() {
+    if (pa_stream_write(stream_, cue_.samples.constData(), std::size_t(cue_.samples.size()),
+                        nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        silent(QStringLiteral("the audio output failed") + because(context_));
+        endStream();
+        return;
+    }
+    pa_operation* draining = pa_stream_drain(
+        stream_,
+        [](pa_stream* stream, int, void* data) {
+            auto* player = static_cast<PulsePlayer*>(data);
+            if (stream == player->stream_)
+                player->endStream();
+        },
+        this);
+    if (draining)
+        pa_operation_unref(draining);
+    if (silent_) {
+        silent_ = false;
+        warn(QStringLiteral("sounds are back: the audio server plays them again"));
+    }
+}
+
+void PulsePlayer::endStream() {
+    if (!stream_)
+        return;
+    pa_stream_set_state_callback(stream_, endWhenReady, loop_);
+    if (pa_stream_get_state(stream_) == PA_STREAM_READY)
+        pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
+}
+
+// Only the first of a run of silent cues says why.
+void PulsePlayer::silent(const QString& why) {
+    if (silent_)
+        return;
+    silent_ = true;
+    warn(QStringLiteral("sounds are silent: ") + why);
+}
+
+} // namespace ui
+
+extern "C" Q_DECL_EXPORT ui::SoundPlayer* bngCreateSoundPlayer() {
+    return new ui::PulsePlayer;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace ui {
+
+// The samples of a PCM wave file and how to play them.
+struct WaveFile {
+    enum class Encoding { Unsigned8, Signed16, Signed24, Signed32, Float32 };
+    Encoding encoding = Encoding::Signed16;
+    int channels = 0;
+    int rate = 0;
+    QByteArray samples;
+};
+
+// Reads a RIFF wave file of integer or float PCM. A file cut short, or one that holds no
+// sound, is no wave file: a damaged cue is better silent than half played.
+std::optional<WaveFile> readWave(const QByteArray& file);
+
+} // namespace ui
