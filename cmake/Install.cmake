@@ -66,6 +66,9 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
             RENAME ${BNG_APP_ID}.png)
 endforeach()
 install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION ${CMAKE_INSTALL_DOCDIR} OPTIONAL)
+install(FILES "${PROJECT_SOURCE_DIR}/dist/copyright" DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES "${PROJECT_SOURCE_DIR}/dist/brannoch-number-guess.6"
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 add_custom_target(uninstall
     COMMAND ${CMAKE_COMMAND} -DBNG_MANIFEST=${PROJECT_BINARY_DIR}/install_manifest.txt
