@@ -16,6 +16,8 @@ QColor bgr(unsigned value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
+// Background and text always go together: both fixed, or both the desktop scheme's. A fixed
+// background under the scheme's text would give light text on light colours in a dark scheme.
 void setColours(QWidget* widget, const QColor& back, const QColor& fore) {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), back);
@@ -24,9 +26,12 @@ void setColours(QWidget* widget, const QColor& back, const QColor& fore) {
     widget->setAutoFillBackground(true);
 }
 
-void setBase(QWidget* box, const QColor& back) {
+// A text box's fixed field takes black text, as the design's platform drew it there. The
+// selection keeps the scheme's own pair of colours, which are made to be read on each other.
+void setField(QWidget* box, const QColor& back) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, back);
+    palette.setColor(QPalette::Text, Qt::black);
     box->setPalette(palette);
 }
 
@@ -44,7 +49,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect g
     auto* control = place(new QLabel(caption, parent), name, geometry);
     control->setFont(font);
     control->setAlignment(alignment);
-    // Labels are opaque and keep the button-face colours unless told otherwise.
+    // Labels are opaque and keep the scheme's button-face colours unless told otherwise.
     setColours(control, control->palette().color(QPalette::Button),
                control->palette().color(QPalette::ButtonText));
     return control;
@@ -55,7 +60,7 @@ TextBox* textBox(QWidget* parent, const char* name, const QString& accessibleNam
     auto* control = place(new TextBox(parent), name, geometry);
     control->setFont(font);
     control->setAccessibleName(accessibleName);
-    setBase(control, back);
+    setField(control, back);
     return control;
 }
 
@@ -95,6 +100,9 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     const QFont mediumBold = designFont(MediumPx, true);
     const QFont largeBold = designFont(LargePx, true);
     client->setFont(small);
+    // The label strips' background, and the text wherever the design fixes a background without
+    // naming a text colour: its platform drew black text there.
+    const QColor black(Qt::black);
 
     // Controls in the order of the design; labels are lowered beneath the rest afterwards.
     Picture1 = place(new QFrame(client), "Picture1", twipsRect(120, 840, 855, 855));
@@ -102,7 +110,7 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     Picture1->setLineWidth(2);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Face"));
-    setColours(Picture1, QColor(Qt::white), QColor(Qt::black));
+    setColours(Picture1, QColor(Qt::white), black);
 
     Image1 = new QLabel(Picture1);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -136,21 +144,21 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     Label5 = label(client, "Label5", QString(), twipsRect(960, 1800, 615, 495), largeBold);
     Label5->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label5->setAccessibleDescription(QStringLiteral("Guesses"));
-    setColours(Label5, bgr(0x00FFFFC0), Label5->palette().color(QPalette::ButtonText));
+    setColours(Label5, bgr(0x00FFFFC0), black);
     Label4 = label(client, "Label4", QStringLiteral("Do you want to play again?"),
                    twipsRect(1680, 1800, 2055, 255), small, Qt::AlignLeft | Qt::AlignTop);
-    setColours(Label4, bgr(0x00C0C0C0), Label4->palette().color(QPalette::ButtonText));
+    setColours(Label4, bgr(0x00C0C0C0), black);
     Label3 = label(client, "Label3", QString(), twipsRect(960, 840, 3735, 855), mediumBold,
                    Qt::AlignCenter);
     Label3->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label3->setWordWrap(true);
-    setColours(Label3, QColor(Qt::black), bgr(0x00FFC0FF));
+    setColours(Label3, black, bgr(0x00FFC0FF));
     Label2 = label(client, "Label2", QStringLiteral("Enter Lower limit for guess"),
                    twipsRect(120, 480, 2295, 255), smallBold);
-    setColours(Label2, QColor(Qt::black), bgr(0x00FFC0C0));
+    setColours(Label2, black, bgr(0x00FFC0C0));
     Label1 = label(client, "Label1", QStringLiteral("Enter Upper limit for guess"),
                    twipsRect(120, 120, 2295, 255), smallBold);
-    setColours(Label1, QColor(Qt::black), bgr(0x00C0C0FF));
+    setColours(Label1, black, bgr(0x00C0C0FF));
 
     for (QLabel* each : {Label6, Label5, Label4, Label3, Label2, Label1})
         each->lower();

@@ -1,9 +1,31 @@
 #include "GameFixture.h"
+#include "app/EndProgram.h"
+#include "tests/ScreenContrast.h"
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStyle>
 #include <QTest>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// Every text of the window in view: the limits typed, a count, the question after a win, and
+// a new game beside it with its message and a guess typed but not yet sent.
+void showEverything(GameFixture& game) {
+    Form1& form = *game.form;
+    game.startStandard(QStringLiteral("100"), QStringLiteral("1"));
+    game.guess(QStringLiteral("50"));
+    game.guess(QStringLiteral("1"));
+    QTest::keyClicks(form.Text2, "0");
+    form.Command1->click();
+    QTest::keyClicks(form.Text3, "42");
+}
+
+} // namespace
 
 // The main window as it opens: every control where the design puts it, hidden, and wired.
 class TestMainWindow : public QObject {
@@ -14,10 +36,13 @@ private slots:
     void controlsMatchTheDesign();
     void colours_data();
     void colours();
+    void selectionReadableUnderADarkScheme();
     void labelsLieBeneathTheOtherControls();
     void tabOrderFollowsTheDesign();
     void menus();
-    void eventTableIsWired();
+    void eachEventReachesItsHandler();
+    void endingEventsEndTheProgram_data();
+    void endingEventsEndTheProgram();
     void messagesShowWholeInTheirLabel_data();
     void messagesShowWholeInTheirLabel();
     void resizingMovesNothing();
@@ -110,29 +135,61 @@ void TestMainWindow::controlsMatchTheDesign() {
 
 void TestMainWindow::colours_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dark");
     QTest::addColumn<QColor>("back");
     QTest::addColumn<QColor>("fore");
-    QTest::newRow("Text3 light green") << "Text3" << QColor(192, 255, 192) << QColor();
-    QTest::newRow("Text2 light blue") << "Text2" << QColor(192, 192, 255) << QColor();
-    QTest::newRow("Text1 light red") << "Text1" << QColor(255, 192, 192) << QColor();
-    QTest::newRow("Label5 light cyan") << "Label5" << QColor(192, 255, 255) << QColor();
-    QTest::newRow("Label4 silver") << "Label4" << QColor(192, 192, 192) << QColor();
-    QTest::newRow("Label3 magenta on black")
-        << "Label3" << QColor(Qt::black) << QColor(255, 192, 255);
-    QTest::newRow("Label2 blue on black") << "Label2" << QColor(Qt::black) << QColor(192, 192, 255);
-    QTest::newRow("Label1 red on black") << "Label1" << QColor(Qt::black) << QColor(255, 192, 192);
+    // The design fixes these backgrounds, and with them the text: under any scheme they look
+    // the same. An invalid colour: the control wears the desktop's scheme, face and text.
+    const QColor black(Qt::black);
+    const QList<std::tuple<const char*, QColor, QColor>> controls{
+        {"Text1", QColor(255, 192, 192), black},  {"Text2", QColor(192, 192, 255), black},
+        {"Text3", QColor(192, 255, 192), black},  {"Label5", QColor(192, 255, 255), black},
+        {"Label4", QColor(192, 192, 192), black}, {"Label3", black, QColor(255, 192, 255)},
+        {"Label2", black, QColor(192, 192, 255)}, {"Label1", black, QColor(255, 192, 192)},
+        {"Label6", QColor(), QColor()},           {"Command2", QColor(), QColor()},
+        {"Command3", QColor(), QColor()},
+    };
+    for (const bool dark : {false, true})
+        for (const auto& [name, back, fore] : controls)
+            QTest::addRow("%s, %s scheme", name, dark ? "dark" : "light")
+                << QString::fromLatin1(name) << dark << back << fore;
 }
 
 void TestMainWindow::colours() {
     QFETCH(QString, name);
+    QFETCH(bool, dark);
     QFETCH(QColor, back);
     QFETCH(QColor, fore);
+    std::optional<contrast::DarkScheme> scheme;
+    if (dark)
+        scheme.emplace();
     GameFixture game;
+    showEverything(game);
     auto* control = game.form->centralWidget()->findChild<QWidget*>(name);
-    const bool box = qobject_cast<QLineEdit*>(control);
-    QCOMPARE(control->palette().color(box ? QPalette::Base : control->backgroundRole()), back);
-    if (fore.isValid())
-        QCOMPARE(control->palette().color(control->foregroundRole()), fore);
+    QVERIFY(control->isVisible());
+    const contrast::Reading shown = contrast::read(control, contrast::inside(control));
+    QVERIFY2(shown.ratio >= 4.5, qPrintable(shown.seen()));
+    if (back.isValid())
+        QVERIFY2(shown.background == back && contrast::nearly(shown.text, fore),
+                 qPrintable(shown.seen()));
+    else
+        QVERIFY2((contrast::luminance(shown.background) < 0.2) == dark, qPrintable(shown.seen()));
+}
+
+void TestMainWindow::selectionReadableUnderADarkScheme() {
+    contrast::DarkScheme scheme;
+    GameFixture game;
+    showEverything(game);
+    for (ui::TextBox* box : {game.form->Text1, game.form->Text2, game.form->Text3}) {
+        // Text wider than the box, selected from its start, fills the box with the selection; the
+        // middle rows, clear of the frame and the margins, show nothing else.
+        box->setText(QString(40, u'1'));
+        box->setSelection(box->text().size(), -box->text().size());
+        const QRect band(QPoint(8, box->height() / 2 - 3),
+                         QPoint(box->width() - 9, box->height() / 2 + 3));
+        const contrast::Reading shown = contrast::read(box, band);
+        QVERIFY2(shown.ratio >= 4.5, qPrintable(box->objectName() + u' ' + shown.seen()));
+    }
 }
 
 void TestMainWindow::labelsLieBeneathTheOtherControls() {
@@ -190,39 +247,140 @@ void TestMainWindow::menus() {
     }
 }
 
-void TestMainWindow::eventTableIsWired() {
+void TestMainWindow::eachEventReachesItsHandler() {
+    struct Event {
+        const char* handler;
+        std::function<void(GameFixture&)> before; // brings the window to where the event is met
+        std::function<void(Form1&)> raise;        // the event itself, as the player makes it
+        std::function<bool(const Form1&)> seen;   // what only the handler makes of the window
+    };
+    const auto none = [](GameFixture&) {};
+    const auto limitsTyped = [](GameFixture& game) {
+        game.form->Standargame->trigger();
+        QTest::keyClicks(game.form->Text1, "10");
+        QTest::keyClicks(game.form->Text2, "1");
+    };
+    // The secret is 1: the step that the scripted value 0 gives from the lower limit.
+    const auto playing = [](GameFixture& game) {
+        game.startStandard(QStringLiteral("10"), QStringLiteral("1"));
+    };
+    const auto won = [](GameFixture& game) {
+        game.startStandard(QStringLiteral("10"), QStringLiteral("1"));
+        game.guess(QStringLiteral("1"));
+    };
+    const auto shown = [](const char* name) {
+        return [name](const Form1&) {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == QLatin1String(name) && window->isVisible())
+                    return true;
+            return false;
+        };
+    };
+    const QList<Event> events{
+        {"Standargame_Click", none, [](Form1& form) { form.Standargame->trigger(); },
+         [](const Form1& form) {
+             return form.Text1->isVisible() &&
+                    form.Label3->text() == "Enter Numbers to Guess Between then press GO!";
+         }},
+        {"Dynamic_Click", none, [](Form1& form) { form.Dynamic->trigger(); },
+         [](const Form1& form) {
+             return form.Text1->isVisible() && form.gamestle == game::Dynamic;
+         }},
+        {"Noupper_Click", [](GameFixture& game) { game.script.push_back(0.5); },
+         [](Form1& form) { form.Noupper->trigger(); },
+         [](const Form1& form) {
+             return form.Text2->isVisible() && !form.Text1->isVisible() &&
+                    form.gamestle == game::NoUpper && form.ulim == 50000001;
+         }},
+        {"Text2_Change",
+         [](GameFixture& game) {
+             game.form->Standargame->trigger();
+             QTest::keyClicks(game.form->Text1, "10");
+         },
+         [](Form1& form) { QTest::keyClicks(form.Text2, "1"); },
+         [](const Form1& form) { return form.Command1->isEnabled(); }},
+        {"Command1_Click", limitsTyped,
+         [](Form1& form) { QTest::mouseClick(form.Command1, Qt::LeftButton); },
+         [](const Form1& form) {
+             return form.Text3->isVisible() &&
+                    form.Label3->text() == "I've got the number! What's your guess?";
+         }},
+        {"Text3_Click", playing, [](Form1& form) { QTest::mouseClick(form.Text3, Qt::LeftButton); },
+         [](const Form1& form) {
+             return form.Label5->text() == "1" && form.Label3->text() == "My number is higher.";
+         }},
+        {"Text3_KeyPress", playing,
+         [](Form1& form) {
+             QTest::keyClicks(form.Text3, "7");
+             QTest::keyClick(form.Text3, Qt::Key_Return);
+         },
+         [](const Form1& form) {
+             return form.Label5->text() == "1" && form.Label3->text() == "My number is lower." &&
+                    form.Text3->text().isEmpty();
+         }},
+        {"Command2_Click", won,
+         [](Form1& form) { QTest::mouseClick(form.Command2, Qt::LeftButton); },
+         [](const Form1& form) {
+             return form.Label5->text() == "0" && !form.Text1->isVisible() &&
+                    !form.Command2->isVisible();
+         }},
+        {"gamehlp_Click", none, [](Form1& form) { form.gamehlp->trigger(); }, shown("Form2")},
+        {"License_Click", none, [](Form1& form) { form.License->trigger(); }, shown("Form3")},
+        {"about_Click", none, [](Form1& form) { form.about->trigger(); }, shown("Form4")},
+    };
+    for (const Event& event : events) {
+        GameFixture game;
+        for (const char* name : {"Form2", "Form3", "Form4"})
+            game.windows.add(QLatin1String(name), [name] {
+                auto* window = new QWidget;
+                window->setObjectName(QLatin1String(name));
+                return window;
+            });
+        event.before(game);
+        QVERIFY2(!event.seen(*game.form), event.handler);
+        event.raise(*game.form);
+        QVERIFY2(event.seen(*game.form), event.handler);
+    }
+}
+
+void TestMainWindow::endingEventsEndTheProgram_data() {
+    QTest::addColumn<bool>("afterAWin");
+    QTest::newRow("Command3_Click") << true;
+    QTest::newRow("exit_Click") << false;
+}
+
+void TestMainWindow::endingEventsEndTheProgram() {
+    QFETCH(bool, afterAWin);
+    // A program ends only once, so each ending is watched in a run of this test of its own.
+    if (!qEnvironmentVariableIsSet("BNG_ENDING_RUN")) {
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("BNG_ENDING_RUN"), QStringLiteral("1"));
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("endingEventsEndTheProgram:") +
+                   QLatin1String(QTest::currentDataTag())});
+        QVERIFY(run.waitForFinished(120000));
+        const QString output = QString::fromLocal8Bit(run.readAll());
+        const QString passed =
+            QStringLiteral("PASS   : TestMainWindow::endingEventsEndTheProgram(%1)")
+                .arg(QLatin1String(QTest::currentDataTag()));
+        QVERIFY2(run.exitCode() == 0 && output.contains(passed), qPrintable(output));
+        return;
+    }
     GameFixture game;
     Form1& form = *game.form;
-    QStringList bound = form.events().handlers();
-    bound.sort();
-    QStringList expected = {
-        "Command1_Click", "Command2_Click", "Command3_Click", "Dynamic_Click",     "exit_Click",
-        "gamehlp_Click",  "License_Click",  "Noupper_Click",  "Standargame_Click", "Text2_Change",
-        "Text3_Click",    "Text3_KeyPress", "about_Click"};
-    expected.sort();
-    QCOMPARE(bound, expected);
-
-    // The events reach their handlers: a style item shows the limit boxes, typing into the
-    // lower-limit box enables GO, GO starts a game, a click into the guess box counts a guess.
-    form.Standargame->trigger();
-    QVERIFY(form.Text1->isVisible());
-    QTest::keyClicks(form.Text1, "5");
-    QVERIFY(!form.Command1->isEnabled());
-    QTest::keyClicks(form.Text2, "1");
-    QVERIFY(form.Command1->isEnabled());
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    QVERIFY(form.Text3->isVisible());
-    QTest::mouseClick(form.Text3, Qt::LeftButton);
-    QCOMPARE(form.Label5->text(), QStringLiteral("1"));
-    form.Dynamic->trigger();
-    QCOMPARE(form.gamestle, std::int16_t(game::Dynamic));
-    form.Noupper->trigger();
-    QCOMPARE(form.gamestle, std::int16_t(game::NoUpper));
-    // Nothing is bound to the upper-limit box: typing there leaves GO as it was.
-    form.Text2->setText(QStringLiteral("1"));
-    const bool enabled = form.Command1->isEnabled();
-    QTest::keyClicks(form.Text1, "9");
-    QCOMPARE(form.Command1->isEnabled(), enabled);
+    if (afterAWin) {
+        game.startStandard(QStringLiteral("10"), QStringLiteral("1"));
+        game.guess(QStringLiteral("1"));
+    }
+    QVERIFY(!app::programEnded());
+    if (afterAWin)
+        QTest::mouseClick(form.Command3, Qt::LeftButton);
+    else
+        form.exit->trigger();
+    QVERIFY(app::programEnded());
 }
 
 void TestMainWindow::messagesShowWholeInTheirLabel_data() {

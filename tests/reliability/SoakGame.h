@@ -16,7 +16,6 @@ namespace reliability {
 struct SoakGame {
     QTemporaryDir folder;
     QString previousFolder = QDir::currentPath();
-    double lastU = 0;
     int draws = 0;
     app::WindowRegistry windows;
     Form1* form = nullptr;
@@ -28,7 +27,7 @@ struct SoakGame {
             ready = QFile::copy(mediaFolder + u'/' + name, folder.filePath(name)) && ready;
         QDir::setCurrent(folder.path());
         windows.add(QStringLiteral("Form1"),
-                    [this] { return new Form1(std::make_unique<RecordingRandom>(lastU, draws)); });
+                    [this] { return new Form1(std::make_unique<RecordingRandom>(draws)); });
         form = static_cast<Form1*>(windows.get(QStringLiteral("Form1")));
         form->Form_Load();
         form->show();

@@ -1,6 +1,4 @@
 #include "SoakGame.h"
-#include "game/Draw.h"
-#include "game/GuessCount.h"
 
 #include <QImageReader>
 #include <QTest>
@@ -13,8 +11,11 @@ using namespace reliability;
 namespace {
 
 constexpr int Games = 1002;
-constexpr int WrongGuessesPerGame = 10;
+constexpr int GuessesOutsidePerGame = 4;
 constexpr int CheckServerEvery = 1000;
+// Without an upper limit the game may think of any of a hundred million numbers from the lower
+// limit up.
+constexpr qint64 NoUpperValues = 100000000;
 
 const QString GotIt = QStringLiteral("I've got the number! What's your guess?");
 const QString Lower = QStringLiteral("My number is lower.");
@@ -48,7 +49,10 @@ QImage comparable(const QImage& image) {
 } // namespace
 
 // Thousands of guesses and a thousand whole games in all three styles, with every face and
-// sound real, checked against the rules after every step.
+// sound real. Everything is checked against what the player typed: the secret lies between the
+// limits, a whole number of steps from the lower one; guesses outside the limits have known
+// answers; a binary search between the limits wins within the guesses it needs; the count is the
+// number of guesses sent.
 class TestSoak : public QObject {
     Q_OBJECT
 private slots:
@@ -67,16 +71,16 @@ private:
     QHash<QString, QImage> faces_;
     qint64 faceKey_ = 0;
 
-    // What the rules say the game holds.
+    // What the player knows.
     int style_ = game::Standard;
-    double lower_ = 0;
-    double upper_ = 0;
-    double secret_ = 0;
-    double drawnCount_ = 0;
-    std::int16_t count_ = 0;
-    std::int16_t tries_ = 0;
+    double least_ = 0;          // the least number the limits allow
+    qint64 values_ = 0;         // how many numbers the limits allow, from least_ up in whole steps
+    int count_ = 0;             // guesses sent since the last "Yes!"
+    qint64 dynamicGuesses_ = 0; // guesses sent in the Dynamic style, all games together
+    QString answer_;
     bool won_ = false;
 
+    QHash<QString, int> halvesSeen_; // 1: the lower half, 2: the upper half
     int guesses_ = 0;
     int games_ = 0;
     int gamesInStyle_[3] = {};
@@ -96,13 +100,11 @@ void TestSoak::chooseStyle(int style) {
     SoakGame::settle();
     style_ = style;
     QCOMPARE(form.gamestle, std::int16_t(style));
-    if (style == game::NoUpper) {
-        QCOMPARE(game_->draws, draws + 1);
-        drawnCount_ = game::DrawUpperLimit(game_->lastU);
-        QCOMPARE(form.ulim, drawnCount_);
-    } else {
-        QCOMPARE(game_->draws, draws);
-    }
+    // Only the style without an upper limit draws one, a whole number up to a hundred million.
+    QCOMPARE(game_->draws, draws + (style == game::NoUpper ? 1 : 0));
+    if (style == game::NoUpper)
+        QVERIFY2(form.ulim >= 1 && form.ulim <= NoUpperValues && form.ulim == std::floor(form.ulim),
+                 qPrintable(QString::number(form.ulim, 'g', 17)));
 }
 
 void TestSoak::startGame(double upper, double lower, int way) {
@@ -115,11 +117,24 @@ void TestSoak::startGame(double upper, double lower, int way) {
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     SoakGame::settle();
     QCOMPARE(game_->draws, draws + 1);
-    lower_ = lower;
-    upper_ = style_ == game::NoUpper ? game::NoUpperLimit(lower, drawnCount_) : upper;
-    secret_ = game::DrawSecret(lower_, upper_, game_->lastU);
+    const qint64 steps =
+        style_ == game::NoUpper ? NoUpperValues - 1 : qint64(std::floor(std::fabs(upper - lower)));
+    least_ = style_ != game::NoUpper && upper < lower ? lower - steps : lower;
+    values_ = steps + 1;
     won_ = false;
-    QCOMPARE(form.gu, secret_);
+    const double secret = form.gu;
+    const QString drawn = QString::number(secret, 'g', 17);
+    QVERIFY2(secret >= least_ && secret <= least_ + steps, qPrintable(drawn));
+    QVERIFY2(secret - least_ == std::floor(secret - least_), qPrintable(drawn));
+    if (style_ == game::NoUpper)
+        QVERIFY2(secret <= lower + form.ulim - 1, qPrintable(drawn));
+    // A draw stuck at one end of the numbers would still keep within the limits; over the games
+    // each way of giving the limits must see secrets in both halves of its numbers.
+    const double allowed = style_ == game::NoUpper ? form.ulim : double(values_);
+    const char* kinds[] = {"standard", "dynamic", "no upper limit"};
+    const QString kind = QLatin1String(kinds[style_]) +
+                         (style_ == game::Standard && upper < lower ? ", limits swapped" : "");
+    halvesSeen_[kind] |= secret - least_ < allowed / 2 ? 1 : 2;
     QVERIFY(!form.Command1->isEnabled());
     expectCue(GotIt, QStringLiteral("face02.ico"));
 }
@@ -131,29 +146,24 @@ void TestSoak::guess(double value, int way) {
     QTest::keyClick(form.Text3, Qt::Key_Return);
     SoakGame::settle();
     ++guesses_;
+    ++count_;
 
-    count_ = game::CountGuess(count_);
-    if (style_ == game::Dynamic)
-        ++tries_;
-    if (tries_ == 5) {
-        QCOMPARE(game_->draws, draws + 1);
-        secret_ = game::DrawSecret(lower_, upper_, game_->lastU);
-        tries_ = 0;
-    } else {
-        QCOMPARE(game_->draws, draws);
-    }
-    QCOMPARE(form.gu, secret_);
-    QCOMPARE(form.tries, tries_);
-    QCOMPARE(form.gss, count_);
+    // In the Dynamic style every fifth guess draws the number anew before it is judged.
+    const bool redraw = style_ == game::Dynamic && ++dynamicGuesses_ % 5 == 0;
+    QCOMPARE(game_->draws, draws + (redraw ? 1 : 0));
+    QCOMPARE(form.tries, std::int16_t(dynamicGuesses_ % 5));
+    QCOMPARE(form.gss, std::int16_t(count_));
     QCOMPARE(form.Label5->text(), QString::number(count_));
     QCOMPARE(form.Text3->text(), QString());
-    if (value > secret_) {
+    answer_ = form.Label3->text();
+    if (answer_ == Lower) {
         expectCue(Lower, QStringLiteral("minus.ico"));
-    } else if (value < secret_) {
+    } else if (answer_ == Higher) {
         expectCue(Higher, QStringLiteral("plus.ico"));
     } else {
         expectCue(Won, QStringLiteral("face03.ico"));
         won_ = true;
+        QCOMPARE(form.gu, value);
     }
     QCOMPARE(form.Text3->isVisible(), !won_);
     QCOMPARE(form.Label4->isVisible(), won_);
@@ -209,15 +219,44 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
             lower = (g % 13) * 1000.0 - 5000;
         }
         startGame(upper, lower, g);
-        for (int wrong = 0; !won_; ++wrong) {
-            if (wrong < WrongGuessesPerGame) {
-                const double step = 1 + wrong / 2;
-                guess(wrong % 2 ? secret_ - step : secret_ + step, g + wrong);
-            } else {
-                guess(secret_, g + wrong);
-            }
+        if (QTest::currentTestFailed())
+            return;
+
+        // Below the least number the answer is higher, above the greatest it is lower.
+        for (int outside = 0; outside < GuessesOutsidePerGame; ++outside) {
+            const bool below = outside % 2 == 0;
+            guess(below ? least_ - 1 - outside : least_ + values_ + outside, g + outside);
             if (QTest::currentTestFailed())
                 return;
+            QCOMPARE(answer_, below ? Higher : Lower);
+        }
+
+        // Halving the numbers the answers leave wins within the guesses a binary search needs.
+        // A Dynamic redraw forgets the answers: the search starts again from the limits.
+        const int needed = int(std::ceil(std::log2(double(values_) + 1)));
+        qint64 low = 0;
+        qint64 high = values_ - 1;
+        int searched = 0;
+        while (!won_) {
+            if (style_ == game::Dynamic && (dynamicGuesses_ + 1) % 5 == 0) {
+                low = 0;
+                high = values_ - 1;
+                searched = 0;
+            }
+            QVERIFY2(low <= high, "the answers leave no number between the limits");
+            QVERIFY2(searched < needed,
+                     qPrintable(QStringLiteral("not won in %1 guesses among %2 numbers")
+                                    .arg(searched)
+                                    .arg(values_)));
+            const qint64 middle = low + (high - low) / 2;
+            guess(least_ + double(middle), g + searched);
+            ++searched;
+            if (QTest::currentTestFailed())
+                return;
+            if (answer_ == Lower)
+                high = middle - 1;
+            else if (answer_ == Higher)
+                low = middle + 1;
         }
 
         QTest::mouseClick(form.Command2, Qt::LeftButton);
@@ -238,6 +277,9 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
     QVERIFY(games_ >= 1000);
     for (const int played : gamesInStyle_)
         QVERIFY(played >= Games / 3);
+    QCOMPARE(halvesSeen_.size(), 4);
+    for (auto seen = halvesSeen_.cbegin(); seen != halvesSeen_.cend(); ++seen)
+        QVERIFY2(seen.value() == 3, qPrintable(seen.key()));
     checkServer();
     game_.reset();
     errors.restore();
