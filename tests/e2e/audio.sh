@@ -77,18 +77,18 @@ start_audio_server() {
 add_sink() {
     pactl load-module module-null-sink "sink_name=$1" rate=22050 channels=1 >/dev/null ||
         return 1
-    pactl set-default-sink "$1"
     pacat --playback -d "$1" --raw --format=s16le --rate=22050 --channels=1 --latency-msec=10 \
         /dev/zero 2>/dev/null &
     AUDIO_KEEPALIVE_PIDS+=($!)
-    if ! poll sink_is_default "$1" || ! poll stream_on_sink "$1"; then
+    if ! poll make_default "$1" || ! poll stream_on_sink "$1"; then
         echo "the null sink $1 did not come up" >&2
         return 1
     fi
 }
 
-sink_is_default() {
-    [ "$(pactl get-default-sink)" = "$1" ]
+# PipeWire takes a default output only once its session manager is up.
+make_default() {
+    pactl set-default-sink "$1" && [ "$(pactl get-default-sink)" = "$1" ]
 }
 
 # True once a stream plays on sink $1.

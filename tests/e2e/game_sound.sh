@@ -13,6 +13,8 @@ start_xvfb
 work=$(mktemp -d)
 trap 'stop_audio; stop_xvfb; rm -rf "$work"' EXIT
 start_audio || fail "no private audio server"
+mkdir -m 700 "$work/run"
+export XDG_RUNTIME_DIR="$work/run"
 cd "$work"
 "$program" 2>"$work/stderr" &
 pid=$!

@@ -68,7 +68,7 @@ for _ in $(seq 20); do cues+=(lower.wav@250); done
 listen "${cues[@]}" @1000
 times=$(grep -c '^lower.wav ' <<<"$heard")
 [ "$times" = 20 ] || { cat "$work/found" >&2; fail "a cue given twenty times was heard $times times"; }
-[ "$(grep -vc '^lower.wav ' <<<"$heard")" = 0 ] || fail "a repeated cue left stray sound"
+[ "$(grep -vc "^lower.wav " <<<"$heard")" = 0 ] || { cat "$work/found" >&2; fail "a repeated cue left stray sound"; }
 [ "$(tail -n1 <<<"$heard")" = "lower.wav whole" ] || fail "the last repeated cue was cut short"
 
 # Ended while its cue plays: the stream is cut and closed with the server's answer, and the
