@@ -1,5 +1,7 @@
 #include "WindowRegistry.h"
 
+#include "RuntimeError.h"
+
 #include <cassert>
 
 namespace app {
@@ -19,13 +21,15 @@ WindowRegistry::~WindowRegistry() {
     current = nullptr;
 }
 
-void WindowRegistry::add(const QString& name, Factory factory) {
-    entries_.insert(name, Entry{std::move(factory), nullptr});
+void WindowRegistry::add(Key key, Factory factory) {
+    entries_.insert(key, Entry{std::move(factory), nullptr});
 }
 
-QWidget* WindowRegistry::get(const QString& name) {
-    auto entry = entries_.find(name);
-    assert(entry != entries_.end());
+QWidget* WindowRegistry::get(Key key) {
+    auto entry = entries_.find(key);
+    // A window start-up does not know how to build fails like any window that cannot be built.
+    if (entry == entries_.end())
+        throw RuntimeError(error::InternalError, QStringLiteral("Internal error"));
     if (!entry->window) {
         QWidget* window = entry->factory();
         // A closed window is destroyed, so that the next request builds it afresh.
@@ -35,13 +39,13 @@ QWidget* WindowRegistry::get(const QString& name) {
     return entry->window;
 }
 
-QWidget* WindowRegistry::find(const QString& name) const {
-    const auto entry = entries_.find(name);
+QWidget* WindowRegistry::find(Key key) const {
+    const auto entry = entries_.find(key);
     return entry == entries_.end() ? nullptr : entry->window.data();
 }
 
-QWidget* WindowRegistry::show(const QString& name) {
-    QWidget* window = get(name);
+QWidget* WindowRegistry::show(Key key) {
+    QWidget* window = get(key);
     window->setVisible(true);
     // Asking again for a window that is open but covered brings it to the front.
     window->raise();

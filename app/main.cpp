@@ -14,12 +14,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brannoch.NumberGuess"));
 
     app::WindowRegistry windows;
-    windows.add(QStringLiteral("Form1"), [] { return new Form1; });
-    windows.add(QStringLiteral("Form2"), [] { return new Form2; });
-    windows.add(QStringLiteral("Form3"), [] { return new Form3; });
-    windows.add(QStringLiteral("Form4"), [] { return new Form4; });
+    windows.add<Form1>([] { return new Form1; });
+    windows.add<Form2>([] { return new Form2; });
+    windows.add<Form3>([] { return new Form3; });
+    windows.add<Form4>([] { return new Form4; });
 
-    auto* form1 = static_cast<Form1*>(windows.get(QStringLiteral("Form1")));
+    auto* form1 = static_cast<Form1*>(windows.get<Form1>());
     app::dispatch([form1] { form1->Form_Load(); });
     if (app::programEnded())
         return app::exitStatus();

@@ -30,8 +30,8 @@ private slots:
     void initTestCase() {
         QVERIFY(
             QDir::setCurrent(QCoreApplication::applicationDirPath() + QStringLiteral("/../media")));
-        windows_.add(QStringLiteral("Form1"), [] { return new Form1; });
-        form_ = static_cast<Form1*>(windows_.get(QStringLiteral("Form1")));
+        windows_.add<Form1>([] { return new Form1; });
+        form_ = static_cast<Form1*>(windows_.get<Form1>());
         form_->MMControl1 = std::make_unique<NoSound>();
         form_->Form_Load();
         form_->show();

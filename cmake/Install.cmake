@@ -39,15 +39,6 @@ endif()
 # running program's windows together.
 set(BNG_APP_ID io.github.brannoch.NumberGuess)
 
-# The program looks for its media only in ../share/brannoch-number-guess beside its own folder,
-# so a layout that moves the data elsewhere would install a game without faces or sounds.
-file(RELATIVE_PATH bng_data_from_bin "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}")
-if(NOT bng_data_from_bin STREQUAL "../share")
-    message(WARNING "The installed game finds its media only in ../share next to its bin folder, "
-                    "but CMAKE_INSTALL_BINDIR (${CMAKE_INSTALL_FULL_BINDIR}) and "
-                    "CMAKE_INSTALL_DATADIR (${CMAKE_INSTALL_FULL_DATADIR}) are not laid out so.")
-endif()
-
 install(TARGETS brannoch-number-guess RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The sound module is the game's own, loaded at the first cue from the game's library folder.
 install(TARGETS brannoch-number-guess-sound

@@ -16,11 +16,11 @@ double DrawSecret(double lower, double upper, double u) {
     return std::clamp(secret, std::min(lower, upper), std::max(lower, upper));
 }
 
-double DrawUpperLimit(double r) {
+double drawUpperLimit(double r) {
     return std::floor(r * 100000000.0) + 1;
 }
 
-double NoUpperLimit(double lower, double drawnCount) {
+double noUpperLimit(double lower, double drawnCount) {
     return lower + (drawnCount - 1);
 }
 

@@ -8,10 +8,10 @@ namespace game {
 double DrawSecret(double lower, double upper, double u);
 
 // The hidden upper limit of the No upper limit style, 1 to 100,000,000, from r in [0, 1).
-double DrawUpperLimit(double r);
+double drawUpperLimit(double r);
 
 // The upper limit of the No upper limit style seen from the lower limit: the drawn count of
 // values starting at the lower limit.
-double NoUpperLimit(double lower, double drawnCount);
+double noUpperLimit(double lower, double drawnCount);
 
 } // namespace game

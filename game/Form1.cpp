@@ -2,6 +2,7 @@
 
 #include "app/EndProgram.h"
 #include "app/WindowRegistry.h"
+#include "game/Cues.h"
 #include "game/Draw.h"
 #include "game/GuessCount.h"
 #include "game/ReadNumber.h"
@@ -14,6 +15,11 @@
 using namespace game;
 using ui::PlayWave;
 using ui::ShowFace;
+
+// The information windows, built by start-up.
+class Form2;
+class Form3;
+class Form4;
 
 Form1::Form1(std::unique_ptr<RandomSource> random)
     : random_(random ? std::move(random) : std::make_unique<Rnd>()) {
@@ -60,10 +66,20 @@ void Form1::ShowCount() {
     Label5->setText(QString::number(gss));
 }
 
-void Form1::DrawSecret(double lower) {
-    const double upper = gamestle == NoUpper ? NoUpperLimit(lower, ulim) : ulim;
+void Form1::drawSecret(double lower, const UpperLimit& upperLimit) {
+    const double upper =
+        upperLimit.drawn ? noUpperLimit(lower, upperLimit.value) : upperLimit.value;
     random_->reseedFromClock();
-    gu = game::DrawSecret(lower, upper, random_->next());
+    gu = DrawSecret(lower, upper, random_->next());
+}
+
+void Form1::drawGameSecret(double lower) {
+    gameUpperLimit_ = {gamestle == NoUpper, ulim};
+    drawSecret(lower, gameUpperLimit_);
+}
+
+void Form1::redrawSecret(double lower) {
+    drawSecret(lower, gameUpperLimit_);
 }
 
 void Form1::Form_Load() {
@@ -73,18 +89,18 @@ void Form1::Form_Load() {
 }
 
 void Form1::about_Click() {
-    app::windows().show(QStringLiteral("Form4"));
+    app::windows().show<Form4>();
 }
 
 void Form1::gamehlp_Click() {
-    app::windows().show(QStringLiteral("Form2"));
+    app::windows().show<Form2>();
 }
 
 void Form1::License_Click() {
-    app::windows().show(QStringLiteral("Form3"));
+    app::windows().show<Form3>();
 }
 
-void Form1::ShowLimitEntry(bool upperLimitShown) {
+void Form1::showLimitEntry(bool upperLimitShown) {
     Label1->setVisible(upperLimitShown);
     Label2->setVisible(true);
     Text1->setVisible(upperLimitShown);
@@ -97,22 +113,22 @@ void Form1::ShowLimitEntry(bool upperLimitShown) {
 
 void Form1::Standargame_Click() {
     gamestle = Standard;
-    ShowLimitEntry(true);
+    showLimitEntry(true);
     Label3->setVisible(true);
     Label3->setText(QStringLiteral("Enter Numbers to Guess Between then press GO!"));
 }
 
 void Form1::Dynamic_Click() {
     gamestle = game::Dynamic;
-    ShowLimitEntry(true);
+    showLimitEntry(true);
 }
 
 void Form1::Noupper_Click() {
     gamestle = NoUpper;
     Label1->setVisible(false);
     Text1->setVisible(false);
-    ulim = DrawUpperLimit(random_->next());
-    ShowLimitEntry(false);
+    ulim = drawUpperLimit(random_->next());
+    showLimitEntry(false);
 }
 
 void Form1::Text2_Change() {
@@ -128,39 +144,39 @@ void Form1::Command1_Click() {
     const double lower = ReadNumber(Text2->text());
     if (gamestle != NoUpper)
         ulim = ReadNumber(Text1->text());
-    DrawSecret(lower);
+    drawGameSecret(lower);
     Label3->setVisible(true);
     Text3->setVisible(true);
-    Label3->setText(QStringLiteral("I've got the number! What's your guess?"));
-    ShowFace(Image1, QStringLiteral("face02.ico"));
-    PlayWave(*MMControl1, QStringLiteral("ivegot.wav"));
+    Label3->setText(StartCue.message);
+    ShowFace(Image1, StartCue.face);
+    PlayWave(*MMControl1, StartCue.sound);
     Text3->setFocus();
     Command1->setEnabled(false);
 }
 
 void Form1::Text3_Click() {
-    gss = CountGuess(gss);
+    gss = countGuess(gss);
     ShowCount();
     if (gamestle == game::Dynamic)
         tries = tries + 1;
     if (tries == 5) {
         const double lower = ReadNumber(Text2->text());
-        DrawSecret(lower);
+        redrawSecret(lower);
         tries = 0;
     }
     const double guess = ReadNumber(Text3->text());
     if (guess > gu) {
-        Label3->setText(QStringLiteral("My number is lower."));
-        ShowFace(Image1, QStringLiteral("minus.ico"));
-        PlayWave(*MMControl1, QStringLiteral("lower.wav"));
+        Label3->setText(LowerCue.message);
+        ShowFace(Image1, LowerCue.face);
+        PlayWave(*MMControl1, LowerCue.sound);
     } else if (guess < gu) {
-        Label3->setText(QStringLiteral("My number is higher."));
-        ShowFace(Image1, QStringLiteral("plus.ico"));
-        PlayWave(*MMControl1, QStringLiteral("higher.wav"));
+        Label3->setText(HigherCue.message);
+        ShowFace(Image1, HigherCue.face);
+        PlayWave(*MMControl1, HigherCue.sound);
     } else {
-        Label3->setText(QStringLiteral("You got my number!"));
-        ShowFace(Image1, QStringLiteral("face03.ico"));
-        PlayWave(*MMControl1, QStringLiteral("gotit.wav"));
+        Label3->setText(WinCue.message);
+        ShowFace(Image1, WinCue.face);
+        PlayWave(*MMControl1, WinCue.sound);
         QApplication::beep();
         Label4->setVisible(true);
         Command2->setVisible(true);

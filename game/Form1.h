@@ -46,10 +46,21 @@ protected:
 
 private:
     void bindEvents();
+    // How the upper limit of a game is found: typed, or drawn as a count of values from the
+    // lower limit.
+    struct UpperLimit {
+        bool drawn = false;
+        double value = 0;
+    };
+
     void ShowCount();
-    void DrawSecret(double lower);
-    void ShowLimitEntry(bool upperLimitShown);
+    void drawSecret(double lower, const UpperLimit& upperLimit);
+    void drawGameSecret(double lower);
+    // The redraw keeps the promise of the draw at GO, whatever style has been chosen since.
+    void redrawSecret(double lower);
+    void showLimitEntry(bool upperLimitShown);
 
     std::unique_ptr<game::RandomSource> random_;
+    UpperLimit gameUpperLimit_;
     app::EventTable events_;
 };

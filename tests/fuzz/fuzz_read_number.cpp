@@ -204,11 +204,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkDraw(lower, upper, u, lowerText);
     checkDraw(upper, lower, u, upperText);
-    const double drawnCount = game::DrawUpperLimit(r);
+    const double drawnCount = game::drawUpperLimit(r);
     if (drawnCount < 1 || drawnCount > 100000000 || drawnCount != std::floor(drawnCount))
         broken("the No-upper-limit draw is a whole count from 1 to 100,000,000", QString(), r,
                drawnCount);
-    const double noUpper = game::NoUpperLimit(lower, drawnCount);
+    const double noUpper = game::noUpperLimit(lower, drawnCount);
     if (!std::isfinite(noUpper) || noUpper < lower)
         broken("the No-upper-limit limit is finite and not below the lower limit", lowerText, lower,
                noUpper);

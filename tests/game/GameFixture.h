@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "game/Form1.h"
 #include "game/Rnd.h"
+#include "tests/Media.h"
 #include "ui/SoundPlayer.h"
 
 #include <QDir>
@@ -65,14 +66,14 @@ struct GameFixture {
     app::WindowRegistry windows;
     Form1* form = nullptr;
 
-    explicit GameFixture(const QStringList& media = allMedia()) {
+    explicit GameFixture(const QStringList& media = tests::allMedia()) {
         for (const QString& name : media)
             QFile::copy(sourceMedia(name), folder.filePath(name));
         QDir::setCurrent(folder.path());
-        windows.add(QStringLiteral("Form1"), [this] {
+        windows.add<Form1>([this] {
             return new Form1(std::make_unique<ScriptedRandom>(script, reseeds));
         });
-        form = static_cast<Form1*>(windows.get(QStringLiteral("Form1")));
+        form = static_cast<Form1*>(windows.get<Form1>());
         form->MMControl1 = std::make_unique<RecordingPlayer>(sound, form->Label3, form->Image1);
         form->Form_Load();
         form->show();
@@ -80,13 +81,7 @@ struct GameFixture {
     ~GameFixture() { QDir::setCurrent(previousFolder); }
 
     static QString sourceMedia(const QString& name) {
-        return qEnvironmentVariable("BNG_SOURCE_DIR") + QStringLiteral("/media/") + name;
-    }
-    static QStringList allMedia() {
-        return {QStringLiteral("face02.ico"), QStringLiteral("minus.ico"),
-                QStringLiteral("plus.ico"),   QStringLiteral("face03.ico"),
-                QStringLiteral("ivegot.wav"), QStringLiteral("lower.wav"),
-                QStringLiteral("higher.wav"), QStringLiteral("gotit.wav")};
+        return tests::sourceMediaFolder() + u'/' + name;
     }
 
     // Starts a Standard game whose secret is the lower limit plus the step that u gives.

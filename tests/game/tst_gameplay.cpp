@@ -52,6 +52,8 @@ private slots:
     void cueShowsMessageThenFaceThenFiveSoundWrites();
     void goAgainMidGameKeepsTheCount();
     void dynamicFifthGuessMeetsANewSecret();
+    void redrawKeepsTheLimitsOfTheGameInPlay_data();
+    void redrawKeepsTheLimitsOfTheGameInPlay();
     void triesSurviveYesAndStyleChanges();
     void yesClearsTheWindowAndLeavesGoDisabled();
     void styleChosenWhileTheQuestionShows();
@@ -309,6 +311,46 @@ void TestGameplay::dynamicFifthGuessMeetsANewSecret() {
     QCOMPARE(form.Label3->text(), QStringLiteral("You got my number!"));
 }
 
+void TestGameplay::redrawKeepsTheLimitsOfTheGameInPlay_data() {
+    QTest::addColumn<bool>("startedWithoutUpperLimit");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("highest");
+    // r = 0 draws a hidden limit of one value, the lower limit; r = 0.5 one of 50,000,001.
+    QTest::newRow("No upper limit, then Dynamic") << true << 1000.0 << 1000.0;
+    QTest::newRow("Standard, then No upper limit and Dynamic") << false << 1.0 << 10.0;
+}
+
+// A style chosen in the middle of a game changes how the next game starts, not the limits of
+// the game being played: a Dynamic redraw stays within them.
+void TestGameplay::redrawKeepsTheLimitsOfTheGameInPlay() {
+    QFETCH(bool, startedWithoutUpperLimit);
+    QFETCH(double, lowest);
+    QFETCH(double, highest);
+    GameFixture game;
+    Form1& form = *game.form;
+    if (startedWithoutUpperLimit) {
+        game.script = {0.0};
+        form.Noupper_Click();
+        form.Text2->setText(QStringLiteral("1000"));
+    } else {
+        form.Standargame_Click();
+        form.Text1->setText(QStringLiteral("10"));
+        form.Text2->setText(QStringLiteral("1"));
+    }
+    form.Command1->click();
+    if (!startedWithoutUpperLimit) {
+        game.script = {0.5};
+        form.Noupper_Click();
+    }
+    form.Dynamic_Click();
+    for (const double u : {0.0, LargestU}) {
+        game.script = {u};
+        for (int i = 0; i < 5; ++i)
+            game.guess(QStringLiteral("0.5"));
+        QVERIFY2(form.gu >= lowest && form.gu <= highest, qPrintable(QString::number(form.gu)));
+    }
+}
+
 void TestGameplay::triesSurviveYesAndStyleChanges() {
     GameFixture game;
     Form1& form = *game.form;
@@ -396,7 +438,7 @@ void TestGameplay::countStopsAtItsLargestAndTheGuessIsStillJudged() {
 }
 
 void TestGameplay::missingFaceLeavesThePreviousOne() {
-    QStringList media = GameFixture::allMedia();
+    QStringList media = tests::allMedia();
     media.removeAll(QStringLiteral("minus.ico"));
     GameFixture game(media);
     Form1& form = *game.form;

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 #include "app/EndProgram.h"
+#include "app/RuntimeError.h"
 #include "tests/ScreenContrast.h"
 
 #include <QApplication>
@@ -10,6 +11,10 @@
 
 #include <functional>
 #include <optional>
+
+class Form2;
+class Form3;
+class Form4;
 
 namespace {
 
@@ -48,6 +53,7 @@ private slots:
     void resizingMovesNothing();
     void enterInALimitBoxPressesGoOnlyWhileEnabled();
     void helpMenuShowsOneWindowEach();
+    void unbuildableWindowIsARunTimeError();
     void keyboardReachesTheMenus();
 };
 
@@ -330,12 +336,16 @@ void TestMainWindow::eachEventReachesItsHandler() {
     };
     for (const Event& event : events) {
         GameFixture game;
-        for (const char* name : {"Form2", "Form3", "Form4"})
-            game.windows.add(QLatin1String(name), [name] {
+        const auto standIn = [](const char* name) {
+            return [name] {
                 auto* window = new QWidget;
                 window->setObjectName(QLatin1String(name));
                 return window;
-            });
+            };
+        };
+        game.windows.add<Form2>(standIn("Form2"));
+        game.windows.add<Form3>(standIn("Form3"));
+        game.windows.add<Form4>(standIn("Form4"));
         event.before(game);
         QVERIFY2(!event.seen(*game.form), event.handler);
         event.raise(*game.form);
@@ -430,24 +440,33 @@ void TestMainWindow::enterInALimitBoxPressesGoOnlyWhileEnabled() {
     QVERIFY(!form.Command1->isEnabled());
 }
 
+// A window start-up never said how to build fails as a window that cannot be built does.
+void TestMainWindow::unbuildableWindowIsARunTimeError() {
+    app::WindowRegistry windows;
+    QVERIFY_THROWS_EXCEPTION(app::RuntimeError, windows.show<Form3>());
+    QVERIFY(!windows.find<Form3>());
+}
+
 void TestMainWindow::helpMenuShowsOneWindowEach() {
     GameFixture game;
     int built = 0;
-    for (const char* name : {"Form2", "Form3", "Form4"})
-        game.windows.add(QLatin1String(name), [&built] {
-            ++built;
-            return new QWidget;
-        });
+    const auto count = [&built] {
+        ++built;
+        return new QWidget;
+    };
+    game.windows.add<Form2>(count);
+    game.windows.add<Form3>(count);
+    game.windows.add<Form4>(count);
     game.form->gamehlp->trigger();
     game.form->gamehlp->trigger();
     game.form->License->trigger();
     game.form->about->trigger();
     QCOMPARE(built, 3);
-    QWidget* help = game.windows.find(QStringLiteral("Form2"));
+    QWidget* help = game.windows.find<Form2>();
     QVERIFY(help && help->isVisible());
     help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!game.windows.find(QStringLiteral("Form2")));
+    QVERIFY(!game.windows.find<Form2>());
     game.form->gamehlp->trigger();
     QCOMPARE(built, 4);
 }

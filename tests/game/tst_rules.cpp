@@ -151,22 +151,22 @@ void TestRules::drawNeverLeavesTheDoubleRange() {
     for (const double u : {0.0, 0.5, LargestU}) {
         QVERIFY(std::isfinite(DrawSecret(DBL_MAX, DBL_MAX, u)));
         QVERIFY(std::isfinite(DrawSecret(-DBL_MAX, DBL_MAX, u)));
-        QVERIFY(std::isfinite(DrawSecret(DBL_MAX, NoUpperLimit(DBL_MAX, 1e8), u)));
-        QVERIFY(std::isfinite(DrawSecret(-DBL_MAX, NoUpperLimit(-DBL_MAX, 1e8), u)));
+        QVERIFY(std::isfinite(DrawSecret(DBL_MAX, noUpperLimit(DBL_MAX, 1e8), u)));
+        QVERIFY(std::isfinite(DrawSecret(-DBL_MAX, noUpperLimit(-DBL_MAX, 1e8), u)));
     }
 }
 
 void TestRules::upperLimitDraw() {
-    QCOMPARE(DrawUpperLimit(0), 1.0);
-    QCOMPARE(DrawUpperLimit(0.5), 50000001.0);
-    QCOMPARE(DrawUpperLimit(LargestU), 99999995.0);
+    QCOMPARE(drawUpperLimit(0), 1.0);
+    QCOMPARE(drawUpperLimit(0.5), 50000001.0);
+    QCOMPARE(drawUpperLimit(LargestU), 99999995.0);
 }
 
 void TestRules::noUpperLimitKeepsItsRange() {
     // The drawn count of values starting at the lower limit: 10 values from 5 are 5 to 14.
-    QCOMPARE(DrawSecret(5, NoUpperLimit(5, 10), 0), 5.0);
-    QCOMPARE(DrawSecret(5, NoUpperLimit(5, 10), LargestU), 14.0);
-    QCOMPARE(DrawSecret(5, NoUpperLimit(5, 1), LargestU), 5.0);
+    QCOMPARE(DrawSecret(5, noUpperLimit(5, 10), 0), 5.0);
+    QCOMPARE(DrawSecret(5, noUpperLimit(5, 10), LargestU), 14.0);
+    QCOMPARE(DrawSecret(5, noUpperLimit(5, 1), LargestU), 5.0);
 }
 
 void TestRules::generatorRepeatsItsStartAndResolution() {
@@ -187,9 +187,9 @@ void TestRules::generatorRepeatsItsStartAndResolution() {
 }
 
 void TestRules::countStopsAtItsLargestValue() {
-    QCOMPARE(CountGuess(0), std::int16_t(1));
-    QCOMPARE(CountGuess(32766), std::int16_t(32767));
-    QCOMPARE(CountGuess(32767), std::int16_t(32767));
+    QCOMPARE(countGuess(0), std::int16_t(1));
+    QCOMPARE(countGuess(32766), std::int16_t(32767));
+    QCOMPARE(countGuess(32767), std::int16_t(32767));
 }
 
 QTEST_APPLESS_MAIN(TestRules)

@@ -72,18 +72,34 @@ private slots:
 
 private:
     app::WindowRegistry registry_;
+    QWidget* show(const QString& name);
+    QWidget* find(const QString& name) const;
     QWidget other_; // takes the activation away from a window under test
 };
 
+// The windows of the table rows, named as their classes.
+QWidget* InfoWindowsTest::show(const QString& name) {
+    if (name == u"Form2")
+        return registry_.show<Form2>();
+    return name == u"Form3" ? registry_.show<Form3>() : registry_.show<Form4>();
+}
+
+QWidget* InfoWindowsTest::find(const QString& name) const {
+    if (name == u"Form2")
+        return registry_.find<Form2>();
+    return name == u"Form3" ? registry_.find<Form3>() : registry_.find<Form4>();
+}
+
 void InfoWindowsTest::initTestCase() {
-    registry_.add(QStringLiteral("Form2"), [] { return new Form2; });
-    registry_.add(QStringLiteral("Form3"), [] { return new Form3; });
-    registry_.add(QStringLiteral("Form4"), [] { return new Form4; });
+    registry_.add<Form2>([] { return new Form2; });
+    registry_.add<Form3>([] { return new Form3; });
+    registry_.add<Form4>([] { return new Form4; });
 }
 
 void InfoWindowsTest::cleanup() {
-    for (const char* name : {"Form2", "Form3", "Form4"})
-        if (QWidget* window = registry_.find(QLatin1String(name)))
+    for (QWidget* window :
+         {registry_.find<Form2>(), registry_.find<Form3>(), registry_.find<Form4>()})
+        if (window)
             window->close();
     other_.hide();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -108,7 +124,7 @@ void InfoWindowsTest::windowIsFixedAndSingle() {
     QFETCH(QSize, size);
     QFETCH(bool, ownIcon);
 
-    QPointer<QWidget> window = registry_.show(name);
+    QPointer<QWidget> window = show(name);
     QVERIFY(activate(window));
     QCOMPARE(window->metaObject()->className(), name.toLatin1());
     QCOMPARE(window->objectName(), name);
@@ -127,15 +143,15 @@ void InfoWindowsTest::windowIsFixedAndSingle() {
 
     QVERIFY(activate(&other_));
     QVERIFY(activate(window));
-    QCOMPARE(registry_.show(name), window.data());
+    QCOMPARE(show(name), window.data());
 
     QVERIFY(window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(window.isNull());
-    QCOMPARE(registry_.find(name), nullptr);
-    QWidget* again = registry_.show(name);
+    QCOMPARE(find(name), nullptr);
+    QWidget* again = show(name);
     QVERIFY(activate(again));
-    QCOMPARE(registry_.show(name), again);
+    QCOMPARE(show(name), again);
     // A rebuilt help window prints one copy again, from the top.
     if (auto* help = qobject_cast<Form2*>(again)) {
         QCOMPARE(help->printedLines().size(), 31);

@@ -26,9 +26,8 @@ struct SoakGame {
         for (const QString& name : media)
             ready = QFile::copy(mediaFolder + u'/' + name, folder.filePath(name)) && ready;
         QDir::setCurrent(folder.path());
-        windows.add(QStringLiteral("Form1"),
-                    [this] { return new Form1(std::make_unique<RecordingRandom>(draws)); });
-        form = static_cast<Form1*>(windows.get(QStringLiteral("Form1")));
+        windows.add<Form1>([this] { return new Form1(std::make_unique<RecordingRandom>(draws)); });
+        form = static_cast<Form1*>(windows.get<Form1>());
         form->Form_Load();
         form->show();
     }

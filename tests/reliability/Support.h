@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/Media.h"
+
 #include "game/Rnd.h"
 
 #include <QCoreApplication>
@@ -17,15 +19,8 @@
 
 namespace reliability {
 
-inline QStringList allMedia() {
-    return {QStringLiteral("face02.ico"), QStringLiteral("minus.ico"),  QStringLiteral("plus.ico"),
-            QStringLiteral("face03.ico"), QStringLiteral("ivegot.wav"), QStringLiteral("lower.wav"),
-            QStringLiteral("higher.wav"), QStringLiteral("gotit.wav")};
-}
-
-inline QString sourceMediaFolder() {
-    return qEnvironmentVariable("BNG_SOURCE_DIR") + QStringLiteral("/media");
-}
+using tests::allMedia;
+using tests::sourceMediaFolder;
 
 // The game's real generator, with every value it gives counted, so that a test sees when the
 // game draws without choosing what it draws.

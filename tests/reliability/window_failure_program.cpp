@@ -12,6 +12,8 @@
 
 #include <cstdio>
 #include <new>
+
+class Form4;
 #include <stdexcept>
 
 int main(int argc, char* argv[]) {
@@ -20,13 +22,13 @@ int main(int argc, char* argv[]) {
     const QByteArray failure = argc > 1 ? argv[1] : "";
 
     app::WindowRegistry windows;
-    windows.add(QStringLiteral("Form1"), [] { return new Form1; });
-    windows.add(QStringLiteral("Form4"), [failure]() -> QWidget* {
+    windows.add<Form1>([] { return new Form1; });
+    windows.add<Form4>([failure]() -> QWidget* {
         if (failure == "bad_alloc")
             throw std::bad_alloc();
         throw std::runtime_error("the window could not be made");
     });
-    auto* form1 = static_cast<Form1*>(windows.get(QStringLiteral("Form1")));
+    auto* form1 = static_cast<Form1*>(windows.get<Form1>());
     app::dispatch([form1] { form1->Form_Load(); });
     form1->show();
 
