@@ -208,9 +208,9 @@ void PulsePlayer::contextChanged() {
     case PA_CONTEXT_TERMINATED:
         cueWaiting_ = false;
         endStream();
-        silent((wasReady_ ? QStringLiteral("the audio server went away")
-                          : QStringLiteral("no audio server")) +
-               because(context_));
+        // Once connected, the reason is only ever that the connection ended.
+        silent(wasReady_ ? QStringLiteral("the audio server went away")
+                         : QStringLiteral("no audio server") + because(context_));
         break;
     default:
         break;

@@ -17,6 +17,11 @@ poll() {
 }
 
 start_audio() {
+    prepare_audio "$@" && start_audio_server
+}
+
+# Everything but the server itself: its folder, its address, and for PipeWire a session bus.
+prepare_audio() {
     AUDIO_KIND=${1:-${BNG_AUDIO:-pulseaudio}}
     AUDIO_DIR=$(mktemp -d)
     mkdir -m 700 "$AUDIO_DIR/run" "$AUDIO_DIR/home"
@@ -32,7 +37,6 @@ start_audio() {
         AUDIO_BUS_PID=$!
         poll test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
     fi
-    start_audio_server
 }
 
 # Runs "$@" in the background with the audio folder as its home and runtime folder; $! is its
@@ -126,6 +130,24 @@ start_recording() {
         --latency-msec=10 >"$1" &
     RECORDING_PID=$!
     poll test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
+}
+
+# Records sink $1 while "${@:3}" runs, until the recording holds the cue of wave file $2 (a
+# name in the build's media folder); fails if it never does.
+hear() {
+    local sink=$1 cue=$2 recording="$AUDIO_DIR/heard.raw" media="$BNG_BUILD_DIR/media"
+    shift 2
+    start_recording "$recording" "$sink" || return 1
+    "$@"
+    poll cue_recorded "$recording" "$cue" "$media"
+    local heard=$?
+    stop_recording
+    return $heard
+}
+
+cue_recorded() {
+    python3 "$(dirname "${BASH_SOURCE[0]}")/find_cues.py" "$1" "$3/ivegot.wav" "$3/lower.wav" \
+        "$3/higher.wav" "$3/gotit.wav" | grep -q "^cue $2 "
 }
 
 stop_recording() {

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The audio server comes and goes during a game, as when it starts late after log-in, crashes or
+# is restarted by an update, and the default output changes: the game plays on, every cue after
+# the server is back is heard on the output that is the default then, and standard error says
+# once that the sounds are silent and once that they are back, each time.
+# Usage: audio_server_restart.sh <program>; the server is BNG_AUDIO's (see e2e/audio.sh).
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/xvfb.sh"
+source "$here/../e2e/audio.sh"
+source "$here/game.sh"
+BUILT_PROGRAM=$(realpath "$1")
+PROGRAM=$BUILT_PROGRAM
+
+start_session
+trap 'stop_game; stop_audio; stop_xvfb; rm -rf "$work"' EXIT
+prepare_audio || fail "no folder for the audio server"
+mkdir "$work/play"
+cd "$work/play"
+STDERR_FILE="$work/stderr"
+
+# Waits until standard error holds $1 lines, the last matching $2.
+said() {
+    poll test "$(wc -l <"$STDERR_FILE")" -ge "$1" &&
+        [ "$(wc -l <"$STDERR_FILE")" = "$1" ] && tail -n1 "$STDERR_FILE" | grep -q "$2" || {
+        cat "$STDERR_FILE" >&2
+        fail "standard error did not say, as line $1: $2"
+    }
+}
+
+open_game
+choose_standard_game
+# GO! with no server yet: the first cue is silent.
+start_game 5 5
+said 1 'sounds are silent: no audio server'
+
+start_audio_server || fail "the audio server did not start"
+hear bng higher.wav guesses 3 || fail "the first cue with a server was not heard"
+said 2 'sounds are back'
+
+kill_audio_server
+said 3 'sounds are silent: the audio server went away'
+guesses 7
+start_audio_server || fail "the audio server did not start again"
+hear bng higher.wav guesses 3 || fail "the first cue after a restart was not heard"
+said 4 'sounds are back'
+
+add_sink bng2 || fail "no second output"
+hear bng2 lower.wav guesses 7 || fail "a cue was not heard on the new default output"
+guesses 5
+wait_question || fail "the right guess did not ask to play again"
+click_no
+[ "$(wc -l <"$STDERR_FILE")" = 4 ] || { cat "$STDERR_FILE" >&2; fail "more was said than four lines"; }
+echo "on $AUDIO_KIND: sounds came back after a late start and a restart, and followed the default output:"
+cat "$STDERR_FILE"
