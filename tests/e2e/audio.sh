@@ -81,7 +81,8 @@ start_audio_server() {
 add_sink() {
     pactl load-module module-null-sink "sink_name=$1" rate=22050 channels=1 >/dev/null ||
         return 1
-    pacat --playback -d "$1" --raw --format=s16le --rate=22050 --channels=1 --latency-msec=10 \
+    pacat --playback -d "$1" --raw --format=s16le --rate=22050 --channels=1 \
+        --latency-msec=40 \
         /dev/zero 2>/dev/null &
     AUDIO_KEEPALIVE_PIDS+=($!)
     if ! poll make_default "$1" || ! poll stream_on_sink "$1"; then
@@ -127,7 +128,7 @@ stop_audio() {
 # files, into file $1 until stop_recording; returns once the recording runs.
 start_recording() {
     parec -d "${2:-bng}.monitor" --format=s16le --rate=22050 --channels=1 --raw \
-        --latency-msec=10 >"$1" &
+        --latency-msec=40 >"$1" &
     RECORDING_PID=$!
     poll test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
 }

@@ -92,20 +92,24 @@ def find_onsets(recording, sound, rate):
 
 
 def played_length(recording, sound, start):
-    """How many samples from start the recording follows the sound, and whether to its end."""
+    """How many samples from start the recording follows the sound, and whether to its end.
+
+    A loaded machine may drop a few milliseconds of the recording, which shifts what follows by
+    as much, so each window may match half a window early or late, and a cue counts as ended
+    only after three windows in a row that do not follow it."""
     window = recording.window
     misses = 0
     offset = 0
     followed = 0
     while offset < sound.length:
-        heard = recording.at(start + offset)
         expected = sound.at(offset)
-        if abs(heard - expected) <= 0.25 * expected + LOUD / 4:
+        if any(abs(recording.at(start + offset + shift) - expected) <= 0.25 * expected + LOUD / 4
+               for shift in (0, -window // 2, window // 2)):
             misses = 0
             followed = min(offset + window, sound.length)
         else:
             misses += 1
-            if misses == 2:
+            if misses == 3:
                 return followed, False
         offset += window
     return followed, followed >= sound.length

@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Stand-ins for the game's sounds that a recording shows plainly, and the finder of them.
+
+Each stand-in is a 16-bit mono wave file at 22,050 Hz under the name of one of the game's
+sounds: 40 ms of a marker tone, then a body tone, for as long as the real sound lasts. The
+tones differ from file to file, so a recording of the audio output tells which file played,
+where each one started (its marker, even right after the same sound was cut) and for how long
+its body was heard, however the server resampled it and though a loaded machine drops a few
+milliseconds here and there.
+
+Usage:
+    tones.py make <folder>          writes the stand-ins into folder
+    tones.py find <recording>       prints what a raw 16-bit mono 22,050 Hz recording holds:
+        cue <file> whole|cut <start ms> <played ms>   for each cue heard, in order of time
+        stray <start ms> <length ms>                  for each stretch no cue explains
+        span <first loud ms> <last loud ms>           or "span none" for a silent recording
+"""
+
+import array
+import math
+import os
+import sys
+import wave
+
+RATE = 22050
+WINDOW = RATE // 100  # 10 ms
+MARKER_MS = 40
+# name: (marker Hz, body Hz, length in ms, as the game's own sound)
+SOUNDS = {
+    "ivegot.wav": (1100, 500, 950),
+    "lower.wav": (1400, 800, 410),
+    "higher.wav": (1700, 2300, 400),
+    "gotit.wav": (2000, 2600, 660),
+}
+LOUD = 500  # mean absolute sample value of a window that is not silence
+GAP = 3  # windows of something else that a cue's body may hold and still go on
+
+
+def make(folder):
+    for name, (marker, body, length) in SOUNDS.items():
+        samples = array.array("h")
+        for i in range(length * RATE // 1000):
+            frequency = marker if i < MARKER_MS * RATE // 1000 else body
+            samples.append(int(12000 * math.sin(2 * math.pi * frequency * i / RATE)))
+        with wave.open(os.path.join(folder, name), "wb") as file:
+            file.setnchannels(1)
+            file.setsampwidth(2)
+            file.setframerate(RATE)
+            file.writeframes(samples.tobytes())
+
+
+HANN = [0.5 - 0.5 * math.cos(2 * math.pi * i / WINDOW) for i in range(WINDOW)]
+
+
+def power(window, frequency):
+    coefficient = 2 * math.cos(2 * math.pi * frequency / RATE)
+    s1 = s2 = 0.0
+    for sample, weight in zip(window, HANN):
+        s1, s2 = sample * weight + coefficient * s1 - s2, s1
+    return s1 * s1 + s2 * s2 - coefficient * s1 * s2
+
+
+def labels(samples):
+    """For each 10 ms window: ("marker"|"body", file), "loud" for other sound, or None."""
+    tones = [(marker, "marker", name) for name, (marker, _, _) in SOUNDS.items()]
+    tones += [(body, "body", name) for name, (_, body, _) in SOUNDS.items()]
+    result = []
+    for start in range(0, len(samples) - WINDOW + 1, WINDOW):
+        window = samples[start:start + WINDOW]
+        if sum(abs(s) for s in window) / WINDOW < LOUD:
+            result.append(None)
+            continue
+        powers = sorted(((power(window, f), kind, name) for f, kind, name in tones), reverse=True)
+        best, second = powers[0], powers[1]
+        result.append((best[1], best[2]) if best[0] > 4 * second[0] else "loud")
+    return result
+
+
+def find(path):
+    with open(path, "rb") as file:
+        data = file.read()
+    marks = labels(array.array("h", data[: len(data) // 2 * 2]))
+    explained = [False] * len(marks)
+    cues = []
+    i = 0
+    while i < len(marks):
+        mark = marks[i]
+        if not (isinstance(mark, tuple) and mark[0] == "marker"):
+            i += 1
+            continue
+        name = mark[1]
+        start = i
+        # The window where one sound gives way to the next holds a little of both.
+        if start > 0 and not explained[start - 1]:
+            explained[start - 1] = True
+        while i < len(marks) and marks[i] == ("marker", name):
+            explained[i] = True
+            i += 1
+        end = i
+        misses = 0
+        while i < len(marks) and misses <= GAP:
+            if marks[i] == ("body", name):
+                misses = 0
+                end = i + 1
+            elif isinstance(marks[i], tuple) and marks[i][0] == "marker":
+                break
+            else:
+                misses += 1
+            i += 1
+        # So does the window where a sound ends.
+        for k in range(start, min(end + 1, len(marks))):
+            explained[k] = explained[k] or marks[k] is not None
+        i = end
+        played = (end - start) * 10
+        whole = played >= SOUNDS[name][2] - 30
+        cues.append(f"cue {name} {'whole' if whole else 'cut'} {start * 10} {played}")
+    for line in cues:
+        print(line)
+    stray = None
+    for k, mark in enumerate(marks + [None]):
+        if mark is not None and not explained[k]:
+            stray = stray if stray is not None else k
+        elif stray is not None:
+            print(f"stray {stray * 10} {(k - stray) * 10}")
+            stray = None
+    loud = [k for k, mark in enumerate(marks) if mark is not None]
+    print(f"span {loud[0] * 10} {(loud[-1] + 1) * 10}" if loud else "span none")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3 or sys.argv[1] not in ("make", "find"):
+        sys.exit(__doc__)
+    make(sys.argv[2]) if sys.argv[1] == "make" else find(sys.argv[2])
