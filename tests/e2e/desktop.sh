@@ -14,6 +14,7 @@ DESKTOP=${BNG_DESKTOP:-x11}
 DEADLINE=${BNG_DEADLINE:-60}
 DESKTOP_PID=
 DESKTOP_DIR=
+SCHEME_WINDOW_COLOUR=
 
 case "$DESKTOP" in
     x11 | x11-dark | wayland) SCALE_PERCENT=100 ;;
@@ -83,7 +84,9 @@ start_x11() {
 }
 
 # Breeze Dark's colours in the configuration that Qt's KDE theme reads, as in a Plasma session.
+# SCHEME_WINDOW_COLOUR is the colour windows take from it.
 dark_scheme() {
+    SCHEME_WINDOW_COLOUR="49,54,59"
     mkdir "$DESKTOP_DIR/config"
     cat >"$DESKTOP_DIR/config/kdeglobals" <<'EOF'
 [General]
@@ -144,6 +147,10 @@ EOF
     wait_until _sway_ready || { cat "$DESKTOP_DIR/log" >&2; fail "sway did not start"; }
     export SWAYSOCK WAYLAND_DISPLAY="$DESKTOP_DIR/run/wayland-1" QT_QPA_PLATFORM=wayland
     export XDG_RUNTIME_DIR="$DESKTOP_DIR/client"
+    # sway draws window frames itself (here none). Without decorations of its own Qt also does
+    # not start EGL, which the game's widgets never use and whose software driver, started on
+    # a machine without a GPU, leaks under the sanitizer build.
+    export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
     unset DISPLAY
     python3 "$(dirname "${BASH_SOURCE[0]}")/seat_devices.py" >"$DESKTOP_DIR/seat" 2>&1 &
     SEAT_DEVICES_PID=$!

@@ -133,6 +133,8 @@ window_geometry "$window"
 menu_bar=$((WINDOW_HEIGHT - $(scaled 162)))
 [ "$menu_bar" -ge $(scaled 12) ] && [ "$menu_bar" -le $(scaled 40) ] ||
     fail "the main window is $WINDOW_HEIGHT pixels high, leaving $menu_bar for its menu bar"
+[ -z "$SCHEME_WINDOW_COLOUR" ] || [ "$(client_pixel 160 80)" = "$SCHEME_WINDOW_COLOUR" ] ||
+    fail "the window is not in the desktop's colour scheme"
 picture "$window" start
 
 choose_standard_game
