@@ -1,49 +1,112 @@
-# Sourced after xvfb.sh: the steps of a game, played with the keyboard and the mouse on the main
-# window's client area, whose place find_client has set.
+# Sourced after desktop.sh: the steps of a game, played with the keyboard and the mouse on the
+# main window's client area, whose place find_client has set. Each step waits for what it must
+# bring about on the screen. Places are design pixels of the client area:
+#   Label1 8,8 153x17     Text1 168,8 65x19    GO! 240,8 73x41
+#   Label2 8,32 153x17    Text2 168,32 65x19
+#   face 8,56 57x57       Label3, the message, 64,56 249x57
+#   Label6 16,120 41x17   Label5, the count, 64,120 41x33   Label4 112,120 137x17
+#   Text3, the guess box, 248,120 65x33    Yes! 112,136 65x17    No. 184,136 65x17
 
 silver="192,192,192"
+black="0,0,0"
+menu_area=(0 0 160 80)
+message_area=(64 56 249 57)
+count_area=(64 120 41 33)
+face_area=(10 58 49 49)
+go_area=(240 8 73 41)
+
+# Opens the menu bar's first menu with F10 and waits until it shows.
+open_menu() {
+    local before
+    before=$(region_print "${menu_area[@]}")
+    key F10
+    wait_region_change "${menu_area[@]}" "$before" || fail "F10 did not open the Options menu"
+}
+
+# Opens entry $2 of the Help menu (1 = Help, 2 = License, 3 = About) from the keyboard on the
+# main window $1: F10 opens the Options menu, Right moves on to the Help menu with its first
+# entry chosen. Prints the id of the window titled $3 once it shows.
+open_info_window() {
+    focus_window "$1"
+    find_client "$1" 162
+    open_menu
+    local before
+    before=$(region_print "${menu_area[@]}")
+    key Right
+    wait_region_change "${menu_area[@]}" "$before" || fail "Right did not open the Help menu"
+    for _ in $(seq 2 "$2"); do
+        key Down
+    done
+    key Return
+    wait_window "$3"
+}
 
 # Options > Standard Game, reached from the keyboard.
 choose_standard_game() {
-    xdotool key F10
-    sleep 0.3
-    xdotool key Down Return
-    sleep 0.3
+    open_menu
+    key Down Return
+    # The message line, black, comes into view once the menu has closed.
+    wait_pixel 70 60 "$black" || fail "Standard Game did not show the limit entry"
 }
 
-start_game() {
+# Types the upper limit $1 and the lower limit $2 into their boxes, clicking into each, and
+# waits until GO! is enabled by them.
+type_limits() {
+    local go
+    go=$(region_print "${go_area[@]}")
     click_at 200 17
-    xdotool type --delay 20 "$1"
+    type_text "$1"
     click_at 200 41
-    xdotool type --delay 20 "$2"
-    click_at 276 28
-    sleep 0.3
+    type_text "$2"
+    wait_region_change "${go_area[@]}" "$go" || fail "the limits did not enable GO!"
 }
 
+# Waits until the message line no longer shows what it showed before $1 was done.
+changes_message() {
+    local before
+    before=$(region_print "${message_area[@]}")
+    "$@"
+    wait_region_change "${message_area[@]}" "$before"
+}
+
+# Starts a game with the upper limit $1 and the lower limit $2, pressing GO! with the mouse.
+start_game() {
+    type_limits "$1" "$2"
+    changes_message click_at 276 28 || fail "GO! did not start the game"
+}
+
+# Submits each guess given with Enter and waits until the count shows it.
 guesses() {
     for guess in "$@"; do
-        xdotool type --delay 20 "$guess"
-        xdotool key Return
-        sleep 0.2
+        submit_guess "$guess" key Return || fail "the guess $guess was not counted"
     done
 }
 
-# True while "Do you want to play again?" shows.
+# Types guess $1 into the guess box, submits it by running the rest of the arguments, and waits
+# until the count changes.
+submit_guess() {
+    local count
+    count=$(region_print "${count_area[@]}")
+    type_text "$1"
+    shift
+    "$@"
+    wait_region_change "${count_area[@]}" "$count"
+}
+
+# True while "Do you want to play again?" shows: its label's silver is the colour most seen
+# there, around the text.
 question_shown() {
-    [ "$(pixel $((CLIENT_X + 113)) $((CLIENT_Y + 121)))" = "$silver" ]
+    [ "$(python3 "$(dirname "${BASH_SOURCE[0]}")/contrast.py" background \
+        <(grab_client 113 121 135 14 -))" = "$silver" ]
 }
 
 # Waits, for as long as a backlog of input may take, until the question shows.
 wait_question() {
-    for _ in $(seq 100); do
-        question_shown && return 0
-        sleep 0.1
-    done
-    return 1
+    wait_until question_shown
 }
 
 click_yes() {
     click_at 144 144
-    sleep 0.3
+    _question_gone() { ! question_shown; }
+    wait_until _question_gone || fail "Yes! left the question showing"
 }
-

@@ -4,7 +4,7 @@
 # one for the sound, that its file is not found. Usage: folder_without_media.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/xvfb.sh"
+source "$here/../e2e/desktop.sh"
 source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 

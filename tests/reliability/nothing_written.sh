@@ -7,34 +7,39 @@
 # make it there. Usage: nothing_written.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/xvfb.sh"
+source "$here/../e2e/desktop.sh"
 source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 PROGRAM=$BUILT_PROGRAM
 
 work=$(mktemp -d)
 trace=$(mktemp -d)
-start_xvfb
-trap 'stop_game; stop_private_pulse; stop_xvfb; rm -rf "$work" "$trace"' EXIT
+start_desktop
+trap 'stop_game; stop_private_pulse; stop_desktop; rm -rf "$work" "$trace"' EXIT
 start_private_pulse || fail "no private audio server"
 private_home "$work"
 mkdir -p "$XDG_CONFIG_HOME/pulse" "$work/play" "$work/tmp"
 cp "$PULSE_DIR/.config/pulse/cookie" "$XDG_CONFIG_HOME/pulse/cookie"
-export TMPDIR="$work/tmp"
 cd "$work/play"
 
 listing() {
     find "$work" -printf '%p %y %s %m %T@ %C@\n' | sort
 }
-sleep 1.1
+# A file system that keeps times to the second shows a change only once the clock has moved
+# on from the second of the last change made here.
+clock_moved_on() {
+    [ "$(date +%s)" -gt "$(find "$work" -printf '%T@\n%C@\n' | sort -n | tail -n1 | cut -d. -f1)" ]
+}
+wait_until clock_moved_on || fail "the clock did not move on"
 listing >"$trace/before"
 
 # The limits read as 5 and 5; every guess but the last reads as 0.
 typed=(5/etc/bng-typed-a/passwd 5../../bng-typed-b '~/bng-typed-c' file:///bng-typed-d
        'C:\bng-typed-e' /dev/bng-typed-f)
 STDERR_FILE="$trace/stderr"
+# The program alone gets the temporary folder: the tools that watch the screen use their own.
 # LeakSanitizer, in the sanitizer build, cannot check a program that strace already traces.
-open_game env ASAN_OPTIONS=detect_leaks=0 \
+open_game env TMPDIR="$work/tmp" ASAN_OPTIONS=detect_leaks=0 \
     strace -f -qq -o "$trace/calls" -e trace=%file -e signal=none
 choose_standard_game
 start_game "${typed[0]}" "${typed[1]}"

@@ -5,7 +5,7 @@
 # root cannot write through. Usage: read_only_folder.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/xvfb.sh"
+source "$here/../e2e/desktop.sh"
 source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 
