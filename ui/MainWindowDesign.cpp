@@ -139,8 +139,12 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
 
     MMControl1 = std::make_unique<WavePlayer>();
 
-    Label6 =
-        label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), small);
+    // The stand-in face sets "Guesses" wider than the classic one did, wider than its label;
+    // set a little narrower, it fits whole, as it did.
+    QFont narrow = small;
+    narrow.setStretch(85);
+    Label6 = label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255),
+                   narrow);
     Label5 = label(client, "Label5", QString(), twipsRect(960, 1800, 615, 495), largeBold);
     Label5->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label5->setAccessibleDescription(QStringLiteral("Guesses"));

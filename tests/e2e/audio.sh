@@ -133,22 +133,22 @@ start_recording() {
     poll test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
 }
 
-# Records sink $1 while "${@:3}" runs, until the recording holds the cue of wave file $2 (a
-# name in the build's media folder); fails if it never does.
+# Records sink $1 while "${@:3}" runs, until the recording holds the stand-in tone of sound $2
+# (see tones.py); fails if it never does.
 hear() {
-    local sink=$1 cue=$2 recording="$AUDIO_DIR/heard.raw" media="$BNG_BUILD_DIR/media"
+    local sink=$1 cue=$2 recording="$AUDIO_DIR/heard.raw"
     shift 2
     start_recording "$recording" "$sink" || return 1
     "$@"
-    poll cue_recorded "$recording" "$cue" "$media"
+    poll cue_recorded "$recording" "$cue"
     local heard=$?
     stop_recording
     return $heard
 }
 
+# True once recording $1 holds sound $2, and with $3 ("whole"), holds it whole.
 cue_recorded() {
-    python3 "$(dirname "${BASH_SOURCE[0]}")/find_cues.py" "$1" "$3/ivegot.wav" "$3/lower.wav" \
-        "$3/higher.wav" "$3/gotit.wav" | grep -q "^cue $2 "
+    python3 "$(dirname "${BASH_SOURCE[0]}")/tones.py" find "$1" | grep -q "^cue $2 ${3:-}"
 }
 
 stop_recording() {

@@ -3,16 +3,19 @@
 # the one still playing, a cue repeated quickly sounds every time, and without an audio server
 # or without the sound module the cues are silent with one line of explanation, and a program
 # ended while its cue plays ends cleanly, time after time.
-# Usage: sound_cues.sh <program>; the cue player and the media are beside the program. The audio
-# server is BNG_AUDIO's (see audio.sh).
+# Usage: sound_cues.sh <program>; the cue player is beside the program. It plays the stand-in
+# tones of tones.py, from the folder it starts in. The audio server is BNG_AUDIO's (see audio.sh).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/audio.sh"
 folder=$(dirname "$(realpath "$1")")
 player="$folder/bng-cue-player"
-media="$folder/media"
 work=$(mktemp -d)
 trap 'stop_audio; rm -rf "$work"' EXIT
+media="$work/tones"
+mkdir "$media"
+python3 "$here/tones.py" make "$media" || { echo "FAIL: no stand-in tones" >&2; exit 1; }
+cd "$media"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -26,9 +29,8 @@ listen() {
     "$player" "$@" 2>"$work/stderr" || fail "the cue player failed for $*"
     stop_recording
     [ -s "$work/stderr" ] && { cat "$work/stderr" >&2; fail "the cue player complained for $*"; }
-    python3 "$here/find_cues.py" "$work/recording.raw" \
-        "$media/ivegot.wav" "$media/lower.wav" "$media/higher.wav" "$media/gotit.wav" \
-        >"$work/found" || fail "the recording could not be analysed"
+    python3 "$here/tones.py" find "$work/recording.raw" >"$work/found" ||
+        fail "the recording could not be analysed"
     heard=$(awk '$1 == "cue" { print $2, $3 } $1 == "stray" { print "stray" }' "$work/found")
 }
 
@@ -68,7 +70,8 @@ for _ in $(seq 20); do cues+=(lower.wav@250); done
 listen "${cues[@]}" @1000
 times=$(grep -c '^lower.wav ' <<<"$heard")
 [ "$times" = 20 ] || { cat "$work/found" >&2; fail "a cue given twenty times was heard $times times"; }
-[ "$(grep -vc "^lower.wav " <<<"$heard")" = 0 ] || { cat "$work/found" >&2; fail "a repeated cue left stray sound"; }
+[ "$(grep -vc "^lower.wav " <<<"$heard")" = 0 ] ||
+    { cat "$work/found" >&2; fail "a repeated cue left stray sound"; }
 [ "$(tail -n1 <<<"$heard")" = "lower.wav whole" ] || fail "the last repeated cue was cut short"
 
 # Ended while its cue plays: the stream is cut and closed with the server's answer, and the
@@ -90,7 +93,7 @@ said_once 'sounds are silent: no audio server' \
 # No sound module beside the player: the same, once.
 mkdir "$work/alone"
 cp "$player" "$work/alone/"
-(cd "$media" && "$work/alone/bng-cue-player" lower.wav@0 higher.wav@100 @100) 2>"$work/stderr" ||
+"$work/alone/bng-cue-player" lower.wav@0 higher.wav@100 @100 2>"$work/stderr" ||
     fail "the cue player failed without the sound module"
 said_once 'cannot play sounds: .*missing' \
     "without the sound module the player did not say so on one line"

@@ -6,7 +6,7 @@
 # package's paths. Usage: deb.sh <build folder> <the game's version>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/xvfb.sh"
+source "$here/../e2e/desktop.sh"
 source "$here/../reliability/game.sh"
 build=$(realpath "$1")
 version=$2

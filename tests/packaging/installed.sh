@@ -4,7 +4,8 @@
 # media and has it show a face; then uninstalls it again.
 # Usage: installed.sh <build folder> <application id>
 set -uo pipefail
-source "$(dirname "$0")/../e2e/xvfb.sh"
+source "$(dirname "$0")/../e2e/desktop.sh"
+source "$(dirname "$0")/../e2e/steps.sh"
 build=$(realpath "$1")
 app_id=$2
 
@@ -17,7 +18,7 @@ manifest=$build/install_manifest.txt
 had_manifest=false
 [ -f "$manifest" ] && cp "$manifest" "$work/manifest" && had_manifest=true
 cleanup() {
-    stop_xvfb
+    stop_desktop
     if [ "$had_manifest" = true ]; then
         cp "$work/manifest" "$manifest"
     else
@@ -60,7 +61,7 @@ command=$(entry Exec)
 appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
     { cat "$work/tree.log" >&2; fail "the installed tree does not validate"; }
 
-start_xvfb
+start_desktop
 trap cleanup EXIT
 cd "$elsewhere" || fail "cannot enter $elsewhere"
 PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=xcb "$command" 2>"$work/stderr" &
@@ -68,7 +69,12 @@ pid=$!
 
 window=$(wait_window "Brannoch Number Guess 2002") || fail "the installed game did not open"
 find_client "$window" 162
-xdotool windowfocus --sync "$window"
+focus_window "$window"
+# The picture box is white until the first face is loaded into it.
+face_shown() {
+    [ "$(client_pixel 36 84)" != "255,255,255" ]
+}
+
 # Window lists on X11 take the icon from the window itself and match it to the desktop entry
 # by its class.
 xprop -id "$window" -notype _NET_WM_ICON | grep -q '=' || fail "the window carries no icon"
@@ -76,34 +82,12 @@ class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
 [ "$class" = "$(entry StartupWMClass)" ] ||
     fail "the window's class '$class' does not match the desktop entry's StartupWMClass"
 
-white="255,255,255"
-face() {
-    pixel $((CLIENT_X + 36)) $((CLIENT_Y + 84))
-}
-# Waits for the face area to turn from white to anything else, and fails with $1 if it stays.
-wait_face() {
-    for _ in $(seq 100); do
-        [ "$(face)" != "$white" ] && return 0
-        sleep 0.05
-    done
-    fail "$1"
-}
+choose_standard_game
+start_game 10 1
+wait_until face_shown || fail "GO showed no face"
 
-xdotool key F10
-sleep 0.3
-xdotool key Down Return
-sleep 0.3
-[ "$(face)" = "$white" ] || fail "Standard Game did not show the empty picture box"
-click_at 200 17
-xdotool type --delay 20 10
-click_at 200 41
-xdotool type --delay 20 1
-click_at 276 28
-wait_face "GO showed no face"
-
-xdotool key F10
-sleep 0.3
-xdotool key Up Return
+open_menu
+key Up Return
 wait_exit "$pid" || fail "Exit did not end the installed game"
 [ "$EXIT_STATUS" = 0 ] || fail "Exit ended the installed game with status $EXIT_STATUS"
 if grep -q '^brannoch-number-guess: cannot' "$work/stderr"; then

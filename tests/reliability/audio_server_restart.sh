@@ -2,21 +2,21 @@
 # The audio server comes and goes during a game, as when it starts late after log-in, crashes or
 # is restarted by an update, and the default output changes: the game plays on, every cue after
 # the server is back is heard on the output that is the default then, and standard error says
-# once that the sounds are silent and once that they are back, each time.
+# once that the sounds are silent and once that they are back, each time. The sounds are the
+# stand-in tones of tones.py, in the folder the program starts in.
 # Usage: audio_server_restart.sh <program>; the server is BNG_AUDIO's (see e2e/audio.sh).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/xvfb.sh"
-source "$here/../e2e/audio.sh"
+source "$here/../e2e/desktop.sh"
 source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 PROGRAM=$BUILT_PROGRAM
 
 start_session
-trap 'stop_game; stop_audio; stop_xvfb; rm -rf "$work"' EXIT
 prepare_audio || fail "no folder for the audio server"
 mkdir "$work/play"
 cd "$work/play"
+python3 "$here/../e2e/tones.py" make . || fail "no stand-in tones"
 STDERR_FILE="$work/stderr"
 
 # Waits until standard error holds $1 lines, the last matching $2.

@@ -3,6 +3,7 @@
 # keyboard and the mouse on the main window's client area (e2e/steps.sh).
 
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/steps.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/audio.sh"
 
 # The built program, copied with its sound module into folder $1, which holds no media folder:
 # the copy finds only the media of the folder it starts in. Sets PROGRAM.
@@ -26,46 +27,15 @@ private_home() {
 }
 
 # One run's private desktop and home in a fresh folder $work, and with "pulse" its own audio
-# server; everything is ended and removed on exit.
+# server (BNG_AUDIO's, see e2e/audio.sh); everything is ended and removed on exit.
 start_session() {
     work=$(mktemp -d)
     start_desktop
-    trap 'stop_game; stop_private_pulse; stop_desktop; rm -rf "$work"' EXIT
+    trap 'stop_game; stop_audio; stop_desktop; rm -rf "$work"' EXIT
     private_home "$work"
     if [ "${1:-}" = pulse ]; then
-        start_private_pulse || fail "no private audio server"
+        start_audio || fail "no private audio server"
     fi
-}
-
-# A PulseAudio server with a null sink, in a temporary folder of its own; the program reaches it
-# through PULSE_SERVER. stop_private_pulse ends it by its PID.
-start_private_pulse() {
-    PULSE_DIR=$(mktemp -d)
-    mkdir -m 700 "$PULSE_DIR/run"
-    local socket="$PULSE_DIR/run/native"
-    HOME="$PULSE_DIR" XDG_RUNTIME_DIR="$PULSE_DIR/run" \
-        pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-        --load="module-null-sink sink_name=bng" \
-        --load="module-native-protocol-unix auth-anonymous=1 socket=$socket" \
-        >"$PULSE_DIR/log" 2>&1 &
-    PULSE_PID=$!
-    for _ in $(seq 200); do
-        if PULSE_SERVER="unix:$socket" pactl info >/dev/null 2>&1; then
-            export PULSE_SERVER="unix:$socket"
-            return 0
-        fi
-        kill -0 "$PULSE_PID" 2>/dev/null || break
-        sleep 0.05
-    done
-    cat "$PULSE_DIR/log" >&2
-    return 1
-}
-
-stop_private_pulse() {
-    [ -n "${PULSE_PID:-}" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
-    PULSE_PID=
-    [ -n "${PULSE_DIR:-}" ] && rm -rf "$PULSE_DIR"
-    PULSE_DIR=
 }
 
 # Starts the program ($PROGRAM, with any arguments before it in "$@") with standard error in

@@ -4,7 +4,7 @@
 # Usage: no_audio_server.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/xvfb.sh"
+source "$here/../e2e/desktop.sh"
 source "$here/game.sh"
 BUILT_PROGRAM=$(realpath "$1")
 PROGRAM=$BUILT_PROGRAM

@@ -15,11 +15,12 @@ PROGRAM=$BUILT_PROGRAM
 work=$(mktemp -d)
 trace=$(mktemp -d)
 start_desktop
-trap 'stop_game; stop_private_pulse; stop_desktop; rm -rf "$work" "$trace"' EXIT
-start_private_pulse || fail "no private audio server"
+trap 'stop_game; stop_audio; stop_desktop; rm -rf "$work" "$trace"' EXIT
+start_audio || fail "no private audio server"
 private_home "$work"
 mkdir -p "$XDG_CONFIG_HOME/pulse" "$work/play" "$work/tmp"
-cp "$PULSE_DIR/.config/pulse/cookie" "$XDG_CONFIG_HOME/pulse/cookie"
+cp "$PULSE_COOKIE" "$XDG_CONFIG_HOME/pulse/cookie"
+unset PULSE_COOKIE
 cd "$work/play"
 
 listing() {
