@@ -195,9 +195,13 @@ measure_contrast "the Help text" 0 0 446 427 0
 picture "$help" help
 expect_size "$help" 446 427 Help
 about=$(open_info_window "$window" 3 About) || fail "the About window did not open"
-find_client "$about" 205
-banner_error=$(banner_error)
-python3 -c "import sys; sys.exit(float(sys.argv[1]) > 0.1)" "$banner_error" ||
+# A new window may be placed and painted a moment after it is first seen.
+banner_shown() {
+    find_client "$about" 205
+    banner_error=$(banner_error)
+    python3 -c "import sys; sys.exit(float(sys.argv[1]) > 0.1)" "$banner_error"
+}
+wait_until banner_shown ||
     fail "the About window's banner is not its picture at the desktop's scale (error $banner_error)"
 picture "$about" about
 expect_size "$about" 255 205 About
