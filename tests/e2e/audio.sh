@@ -20,7 +20,7 @@ start_audio() {
     prepare_audio "$@" && start_audio_server
 }
 
-# Everything but the server itself: its folder, its address, and for PipeWire a session bus.
+# Everything but the server itself: its folder and its address.
 prepare_audio() {
     AUDIO_KIND=${1:-${BNG_AUDIO:-pulseaudio}}
     AUDIO_DIR=$(mktemp -d)
@@ -29,14 +29,6 @@ prepare_audio() {
     export PULSE_COOKIE="$AUDIO_DIR/cookie"
     AUDIO_SERVER_PIDS=()
     AUDIO_KEEPALIVE_PIDS=()
-    AUDIO_BUS_PID=
-    if [ "$AUDIO_KIND" = pipewire ]; then
-        # WirePlumber, which links streams to outputs, needs a session bus.
-        audio_env dbus-daemon --session --address="unix:path=$AUDIO_DIR/run/bus" --nofork \
-            --nopidfile --syslog-only
-        AUDIO_BUS_PID=$!
-        poll test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
-    fi
 }
 
 # Runs "$@" in the background with the audio folder as its home and runtime folder; $! is its
@@ -52,6 +44,13 @@ audio_env() {
 start_audio_server() {
     local log="$AUDIO_DIR/log"
     if [ "$AUDIO_KIND" = pipewire ]; then
+        # WirePlumber, which links streams to outputs, needs a session bus. A bus of the
+        # server's own, started and ended with it, holds no names of a server that was killed.
+        rm -f "$AUDIO_DIR/run/bus"
+        audio_env dbus-daemon --session --address="unix:path=$AUDIO_DIR/run/bus" --nofork \
+            --nopidfile --syslog-only
+        AUDIO_SERVER_PIDS+=($!)
+        poll test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
         audio_env pipewire >>"$log" 2>&1
         AUDIO_SERVER_PIDS+=($!)
         audio_env wireplumber >>"$log" 2>&1
@@ -86,6 +85,7 @@ add_sink() {
         /dev/zero 2>/dev/null &
     AUDIO_KEEPALIVE_PIDS+=($!)
     if ! poll make_default "$1" || ! poll stream_on_sink "$1"; then
+        tail -n 20 "$AUDIO_DIR/log" >&2
         echo "the null sink $1 did not come up" >&2
         return 1
     fi
@@ -118,8 +118,6 @@ kill_audio_server() {
 stop_audio() {
     stop_recording
     kill_audio_server
-    [ -n "${AUDIO_BUS_PID:-}" ] && kill "$AUDIO_BUS_PID" 2>/dev/null && wait "$AUDIO_BUS_PID" 2>/dev/null
-    AUDIO_BUS_PID=
     [ -n "${AUDIO_DIR:-}" ] && rm -rf "$AUDIO_DIR"
     AUDIO_DIR=
 }
