@@ -53,6 +53,8 @@ start_audio_server() {
         poll test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
         audio_env pipewire >>"$log" 2>&1
         AUDIO_SERVER_PIDS+=($!)
+        # Its session manager and pulse server give up if PipeWire does not answer yet.
+        poll pipewire_answers || { cat "$log" >&2; echo "PipeWire did not start" >&2; return 1; }
         audio_env wireplumber >>"$log" 2>&1
         AUDIO_SERVER_PIDS+=($!)
         audio_env pipewire-pulse >>"$log" 2>&1
@@ -72,6 +74,10 @@ start_audio_server() {
         return 1
     fi
     add_sink bng
+}
+
+pipewire_answers() {
+    XDG_RUNTIME_DIR="$AUDIO_DIR/run" timeout 10 pw-cli info 0 >/dev/null
 }
 
 # A null sink named $1, made the default output, kept rendering in step with the clock: a null
@@ -112,7 +118,7 @@ kill_audio_server() {
     done
     AUDIO_SERVER_PIDS=()
     AUDIO_KEEPALIVE_PIDS=()
-    rm -f "${PULSE_SERVER#unix:}"
+    rm -f "${PULSE_SERVER#unix:}" "$AUDIO_DIR/run/pipewire-0" "$AUDIO_DIR/run/pipewire-0.lock"
 }
 
 stop_audio() {

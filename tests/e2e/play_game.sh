@@ -238,7 +238,7 @@ window_shown "$help" && window_shown "$about" || fail "an information window clo
 click_at 216 144
 wait_exit "$pid" || fail "No. did not end the program"
 pid=
-[ "$EXIT_STATUS" = 0 ] || fail "No. ended the program with status $EXIT_STATUS"
+[ "$EXIT_STATUS" = 0 ] || { cat "$work/stderr" >&2; fail "No. ended the program with status $EXIT_STATUS"; }
 wait_gone "$help" && wait_gone "$about" || fail "No. left an information window open"
 if grep -q 'cannot' "$work/stderr"; then
     cat "$work/stderr" >&2
