@@ -118,7 +118,8 @@ kill_audio_server() {
     done
     AUDIO_SERVER_PIDS=()
     AUDIO_KEEPALIVE_PIDS=()
-    rm -f "${PULSE_SERVER#unix:}" "$AUDIO_DIR/run/pipewire-0" "$AUDIO_DIR/run/pipewire-0.lock"
+    [ -n "${AUDIO_DIR:-}" ] && rm -f "${PULSE_SERVER#unix:}" "$AUDIO_DIR/run/pipewire-0" \
+        "$AUDIO_DIR/run/pipewire-0.lock"
 }
 
 stop_audio() {
