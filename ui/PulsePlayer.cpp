@@ -37,7 +37,7 @@ pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
     return PA_SAMPLE_INVALID;
 }
 
-pa_sample_spec sampleSpec(const WaveFile& wave) {
+pa_sample_spec sampleLayout(const WaveFile& wave) {
     return {sampleFormat(wave.encoding), std::uint32_t(wave.rate), std::uint8_t(wave.channels)};
 }
 
@@ -151,8 +151,8 @@ void PulsePlayer::open() {
     }
     opened_ = readWave(file.read(LargestCue + 1));
     if (opened_) {
-        const pa_sample_spec spec = sampleSpec(*opened_);
-        if (!pa_sample_spec_valid(&spec) || opened_->samples.size() > LargestCue)
+        const pa_sample_spec layout = sampleLayout(*opened_);
+        if (!pa_sample_spec_valid(&layout) || opened_->samples.size() > LargestCue)
             opened_.reset();
     }
     if (!opened_)
@@ -220,10 +220,10 @@ void PulsePlayer::contextChanged() {
 void PulsePlayer::startStream() {
     endStream();
     cueWaiting_ = false;
-    const pa_sample_spec spec = sampleSpec(cue_);
+    const pa_sample_spec layout = sampleLayout(cue_);
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_stream_new_with_proplist(context_, "cue", &spec, nullptr, properties);
+    stream_ = pa_stream_new_with_proplist(context_, "cue", &layout, nullptr, properties);
     pa_proplist_free(properties);
     if (!stream_) {
         silent(QStringLiteral("the audio output failed") + because(context_));
@@ -238,7 +238,7 @@ void PulsePlayer::startStream() {
     // The whole cue is written at once when the stream is ready, so nothing more is asked of
     // the program while it plays; a short target latency keeps it in the stream's own queue
     // rather than rendered ahead into the output, so that ending the stream silences it at once.
-    const auto latency = std::uint32_t(pa_usec_to_bytes(CutWithin, &spec));
+    const auto latency = std::uint32_t(pa_usec_to_bytes(CutWithin, &layout));
     const pa_buffer_attr buffer{std::uint32_t(-1), latency, std::uint32_t(-1), std::uint32_t(-1),
                                 std::uint32_t(-1)};
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
