@@ -1,8 +1,8 @@
 // The game's resident memory after 1,000 and after 10,000 cues, each a real face and a real
 // sound given by the main window's handlers for a typed guess or GO!, so that growth over a long
 // session shows: 1 MB or more from the first figure to the second counts as growth, and the
-// status is then 1. The sound plays on a private audio server with a null sink.
-// Usage: bng-bench-soak-memory
+// status is then 1. The sound plays on the private audio server of the session it runs in.
+// Usage: tests/harness/session.sh run --audio pulseaudio -- build/bench/soak/bng-bench-soak-memory
 #include "tests/reliability/SoakGame.h"
 
 #include <QApplication>
@@ -35,10 +35,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
-    reliability::PrivatePulse pulse;
-    if (!pulse.running()) {
-        std::fprintf(stderr, "the private audio server did not start:\n%s\n",
-                     qPrintable(pulse.log()));
+    if (!reliability::audioServerStreams()) {
+        std::fprintf(stderr, "no audio server answers: run this through tests/harness/session.sh "
+                             "run --audio pulseaudio\n");
         return 2;
     }
     SoakGame game(QCoreApplication::applicationDirPath() + QStringLiteral("/media"));

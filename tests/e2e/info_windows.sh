@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The Help menu opens the three information windows; each stays open on its own, and the
 # program ends only when the last window is closed. Screenshots of the three windows are kept
-# in $BNG_SHOTS_DIR (default /tmp/info-shots).
+# in $BNG_SHOTS_DIR if set. Usage: info_windows.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/desktop.sh"
-source "$here/steps.sh"
+source "$here/../harness/session.sh"
+PROGRAM=$(realpath "$1")
 
-program=$1
-shots=${BNG_SHOTS_DIR:-/tmp/info-shots}
+start_session --display
+shots=${BNG_SHOTS_DIR:-$work}
 mkdir -p "$shots"
 
 # Saves a picture of window $1 in file $2 once it shows more than one colour, that is once
@@ -28,11 +28,9 @@ open_window() {
     echo "$id"
 }
 
-start_desktop
-"$program" &
-app=$!
-
-main=$(wait_window "Brannoch Number Guess 2002") || fail "the main window did not open"
+STDERR_FILE=$work/stderr
+open_game
+main=$window
 
 help=$(open_window 1 Help help) || exit 1
 license=$(open_window 2 License license) || exit 1
@@ -52,6 +50,7 @@ wait_gone "$license" || fail "the License window did not close"
 window_shown "$about" || fail "the program ended with the About window still open"
 
 close_window "$about"
-wait_exit "$app" || fail "the program did not end after its last window closed"
+wait_exit "$PID" || fail "the program did not end after its last window closed"
 [ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
-echo "PASS: screenshots in $shots"
+PID=
+echo "each window stayed open on its own; the last one closed ended the program"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays two whole games with the keyboard and the mouse on the built program, started from a
-# folder that holds no media, on the desktop BNG_DESKTOP names (see desktop.sh), and checks
+# folder that holds no media, on the desktop BNG_DESKTOP names (see harness/desktop.sh), and checks
 # what shows at each step: the captions, messages and counts whole inside their controls at the
 # desktop's scale, every text on a background the window fixes readable (WCAG contrast 4.5:1),
 # the windows at their designed sizes, the faces and the About banner grown with the scale.
@@ -8,19 +8,11 @@
 # Pictures of the steps are kept in $BNG_SCREENSHOTS if set. Usage: play_game.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/desktop.sh"
-source "$here/steps.sh"
-program=$(realpath "$1")
+source "$here/../harness/session.sh"
+PROGRAM=$(realpath "$1")
 shots=${BNG_SCREENSHOTS:-}
-main_title="Brannoch Number Guess 2002"
 
-start_desktop
-work=$(mktemp -d)
-trap 'stop_game; stop_desktop; rm -rf "$work"' EXIT
-stop_game() {
-    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    pid=
-}
+start_session --display
 faults=()
 
 # Keeps a picture of window $1 as $2.png when pictures are kept.
@@ -56,7 +48,7 @@ expect_whole() {
     local frame=$6 left top right bottom lines width height sides=${8:-lrtb}
     grab_inside $(($2 + frame)) $(($3 + frame)) $(($4 - 2 * frame)) $(($5 - 2 * frame)) \
         "$work/text.ppm"
-    read -r left top right bottom lines _ < <(python3 "$here/contrast.py" ink "$work/text.ppm")
+    read -r left top right bottom lines _ < <(python3 "$harness/contrast.py" ink "$work/text.ppm")
     [ "$left" = none ] && fail "\"$1\" does not show"
     width=$(($(scaled $(($4 - 2 * frame))) - 2))
     height=$(($(scaled $(($5 - 2 * frame))) - 2))
@@ -74,7 +66,7 @@ measure_contrast() {
     local frame=$6 ratio back text
     grab_inside $(($2 + frame)) $(($3 + frame)) $(($4 - 2 * frame)) $(($5 - 2 * frame)) \
         "$work/text.ppm"
-    read -r ratio back text < <(python3 "$here/contrast.py" contrast "$work/text.ppm")
+    read -r ratio back text < <(python3 "$harness/contrast.py" contrast "$work/text.ppm")
     echo "contrast $ratio:1 for $1 ($text on $back)"
     python3 -c "import sys; sys.exit(float(sys.argv[1]) < 4.5)" "$ratio" ||
         faults+=("$1 is hard to read at $ratio:1")
@@ -84,7 +76,7 @@ measure_contrast() {
 guess_typed() {
     local pixels
     grab_inside 248 120 65 33 "$work/guess.ppm"
-    read -r _ _ _ _ _ pixels < <(python3 "$here/contrast.py" ink "$work/guess.ppm")
+    read -r _ _ _ _ _ pixels < <(python3 "$harness/contrast.py" ink "$work/guess.ppm")
     [ "${pixels:-none}" != none ] && [ "$pixels" -gt $((40 * SCALE_PERCENT * SCALE_PERCENT / 10000)) ]
 }
 
@@ -92,7 +84,7 @@ guess_typed() {
 # the rectangle's edges: prints its width and height in screen pixels.
 picture_extent() {
     grab_client "$@" "$work/picture.ppm"
-    read -r left top right bottom _ < <(python3 "$here/contrast.py" ink "$work/picture.ppm")
+    read -r left top right bottom _ < <(python3 "$harness/contrast.py" ink "$work/picture.ppm")
     echo $((right - left + 1)) $((bottom - top + 1))
 }
 
@@ -110,13 +102,10 @@ banner_error() {
         sed -n 's/.*(\(.*\))/\1/p'
 }
 
-cd "$work"
-"$program" 2>"$work/stderr" &
-pid=$!
-
-window=$(wait_window "$main_title") || fail "the main window did not open"
-find_client "$window" 162
-focus_window "$window"
+mkdir "$work/play"
+cd "$work/play"
+STDERR_FILE=$work/stderr
+open_game
 # Desktops match the window to the desktop entry: on Wayland by the entry's name, on X11 by the
 # class the entry names.
 entry=$(ls "$BNG_SOURCE_DIR"/dist/*.desktop)
@@ -189,7 +178,7 @@ click_yes
 help=$(open_info_window "$window" 1 Help) || fail "the Help window did not open"
 focus_window "$help"
 find_client "$help" 427
-help_printed() { [ "$(python3 "$here/contrast.py" ink <(grab_client 0 0 446 427 -))" != none ]; }
+help_printed() { [ "$(python3 "$harness/contrast.py" ink <(grab_client 0 0 446 427 -))" != none ]; }
 wait_until help_printed || fail "the Help window shows no text"
 measure_contrast "the Help text" 0 0 446 427 0
 picture "$help" help
@@ -235,14 +224,8 @@ guesses 9
 wait_question || fail "the second game was not won"
 window_shown "$help" && window_shown "$about" || fail "an information window closed by itself"
 
-click_at 216 144
-wait_exit "$pid" || fail "No. did not end the program"
-pid=
-[ "$EXIT_STATUS" = 0 ] || { cat "$work/stderr" >&2; fail "No. ended the program with status $EXIT_STATUS"; }
+click_no
 wait_gone "$help" && wait_gone "$about" || fail "No. left an information window open"
-if grep -q 'cannot' "$work/stderr"; then
-    cat "$work/stderr" >&2
-    fail "media were not found from an unrelated folder"
-fi
+grep -q 'cannot' "$STDERR_FILE" && { cat "$STDERR_FILE" >&2; fail "media were not found from an unrelated folder"; }
 [ ${#faults[@]} -eq 0 ] || fail "on $DESKTOP: $(printf '%s; ' "${faults[@]}")"
 echo "played two games on $DESKTOP and ended with No."

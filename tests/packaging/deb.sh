@@ -6,15 +6,13 @@
 # package's paths. Usage: deb.sh <build folder> <the game's version>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/desktop.sh"
-source "$here/../reliability/game.sh"
+source "$here/../harness/session.sh"
 build=$(realpath "$1")
 version=$2
 name=brannoch-number-guess
 app_id=io.github.brannoch.NumberGuess
 
-start_session pulse
-[ -d "${work:-}" ] || fail "the session made no work folder"
+start_session --display --audio
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 debs=("$work"/out/*.deb)

@@ -4,12 +4,11 @@
 # media and has it show a face; then uninstalls it again.
 # Usage: installed.sh <build folder> <application id>
 set -uo pipefail
-source "$(dirname "$0")/../e2e/desktop.sh"
-source "$(dirname "$0")/../e2e/steps.sh"
+source "$(dirname "$0")/../harness/session.sh"
 build=$(realpath "$1")
 app_id=$2
 
-work=$(mktemp -d)
+start_session --display
 prefix=$work/prefix
 elsewhere=$work/elsewhere
 mkdir "$elsewhere"
@@ -17,16 +16,14 @@ mkdir "$elsewhere"
 manifest=$build/install_manifest.txt
 had_manifest=false
 [ -f "$manifest" ] && cp "$manifest" "$work/manifest" && had_manifest=true
-cleanup() {
-    stop_desktop
+restore_manifest() {
     if [ "$had_manifest" = true ]; then
         cp "$work/manifest" "$manifest"
     else
         rm -f "$manifest"
     fi
-    rm -rf "$work"
 }
-trap cleanup EXIT
+AT_EXIT+=(restore_manifest)
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
     { cat "$work/install.log" >&2; fail "cmake --install failed"; }
@@ -61,15 +58,10 @@ command=$(entry Exec)
 appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
     { cat "$work/tree.log" >&2; fail "the installed tree does not validate"; }
 
-start_desktop
-trap cleanup EXIT
 cd "$elsewhere" || fail "cannot enter $elsewhere"
-PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=xcb "$command" 2>"$work/stderr" &
-pid=$!
-
-window=$(wait_window "Brannoch Number Guess 2002") || fail "the installed game did not open"
-find_client "$window" 162
-focus_window "$window"
+STDERR_FILE=$work/stderr
+PROGRAM=$command
+open_game env PATH="$prefix/bin:$PATH"
 # The picture box is white until the first face is loaded into it.
 face_shown() {
     [ "$(client_pixel 36 84)" != "255,255,255" ]
@@ -86,12 +78,9 @@ choose_standard_game
 start_game 10 1
 wait_until face_shown || fail "GO showed no face"
 
-open_menu
-key Up Return
-wait_exit "$pid" || fail "Exit did not end the installed game"
-[ "$EXIT_STATUS" = 0 ] || fail "Exit ended the installed game with status $EXIT_STATUS"
-if grep -q '^brannoch-number-guess: cannot' "$work/stderr"; then
-    cat "$work/stderr" >&2
+choose_exit
+if grep -q '^brannoch-number-guess: cannot' "$STDERR_FILE"; then
+    cat "$STDERR_FILE" >&2
     fail "the installed game did not find its media"
 fi
 

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <optional>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -76,69 +77,16 @@ private:
     int saved_ = -1;
 };
 
-// A private PulseAudio server whose only output is a null sink, so that the real sound player
-// plays for real wherever the test runs. Its home and runtime folder are a temporary folder; the
-// test process reaches it through PULSE_SERVER and keeps its cookie there too, so nothing is
-// written into the tester's home. It is stopped by its PID.
-class PrivatePulse {
-public:
-    PrivatePulse() {
-        const QString run = folder_.filePath(QStringLiteral("run"));
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        socket_ = run + QStringLiteral("/native");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), folder_.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
-        server_.setProcessEnvironment(environment);
-        server_.setProcessChannelMode(QProcess::MergedChannels);
-        server_.setStandardOutputFile(folder_.filePath(QStringLiteral("log")));
-        server_.start(QStringLiteral("pulseaudio"),
-                      {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                       QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                       QStringLiteral("--use-pid-file=no"),
-                       QStringLiteral("--load=module-null-sink sink_name=bng"),
-                       QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 "
-                                      "socket=") +
-                           socket_});
-        if (!server_.waitForStarted() ||
-            !QTest::qWaitFor([this] { return QFileInfo::exists(socket_) || !running(); }, 20000) ||
-            !running())
-            return;
-        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket_));
-        qputenv("PULSE_COOKIE", QFile::encodeName(folder_.filePath(QStringLiteral("cookie"))));
-    }
-    ~PrivatePulse() { stop(); }
-    PrivatePulse(const PrivatePulse&) = delete;
-    PrivatePulse& operator=(const PrivatePulse&) = delete;
-
-    bool running() const { return server_.state() == QProcess::Running; }
-    QString log() const {
-        QFile file(folder_.filePath(QStringLiteral("log")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-    }
-
-    // The streams the server is playing now, as pactl lists them.
-    QStringList streams() const {
-        QProcess pactl;
-        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"),
-                                              QStringLiteral("sink-inputs")});
-        pactl.waitForFinished();
-        return QString::fromLocal8Bit(pactl.readAllStandardOutput())
-            .split(u'\n', Qt::SkipEmptyParts);
-    }
-
-    void stop() {
-        if (running()) {
-            server_.terminate();
-            server_.waitForFinished();
-        }
-    }
-
-private:
-    QTemporaryDir folder_;
-    QString socket_;
-    QProcess server_;
-};
+// The audio server of the session the test runs in (see tests/harness/session.sh), which gives
+// it one: its streams, as pactl lists them, or nothing if it does not answer.
+inline std::optional<QStringList> audioServerStreams() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"),
+                {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    if (!pactl.waitForFinished() || pactl.exitStatus() != QProcess::NormalExit ||
+        pactl.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(pactl.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
 
 } // namespace reliability

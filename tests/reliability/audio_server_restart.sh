@@ -2,30 +2,30 @@
 # The audio server comes and goes during a game, as when it starts late after log-in, crashes or
 # is restarted by an update, and the default output changes: the game plays on, every cue after
 # the server is back is heard on the output that is the default then, and standard error says
-# once that the sounds are silent and once that they are back, each time. The sounds are the
-# stand-in tones of tones.py, in the folder the program starts in.
-# Usage: audio_server_restart.sh <program>; the server is BNG_AUDIO's (see e2e/audio.sh).
+# once that the sounds are silent and once that they are back, each time. A whole game
+# afterwards is heard cue by cue, in order. The sounds are the stand-in tones of tones.py, in the
+# folder the program starts in.
+# Usage: audio_server_restart.sh <program>; the server is BNG_AUDIO's (see harness/audio.sh).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/desktop.sh"
-source "$here/game.sh"
-BUILT_PROGRAM=$(realpath "$1")
-PROGRAM=$BUILT_PROGRAM
+source "$here/../harness/session.sh"
+PROGRAM=$(realpath "$1")
 
-start_session
+start_session --display
 prepare_audio || fail "no folder for the audio server"
 mkdir "$work/play"
 cd "$work/play"
-python3 "$here/../e2e/tones.py" make . || fail "no stand-in tones"
+python3 "$harness/tones.py" make . || fail "no stand-in tones"
 STDERR_FILE="$work/stderr"
+
+# True when standard error holds $1 lines, the last matching $2.
+_said() {
+    [ "$(wc -l <"$STDERR_FILE")" = "$1" ] && tail -n1 "$STDERR_FILE" | grep -q "$2"
+}
 
 # Waits until standard error holds $1 lines, the last matching $2.
 said() {
-    poll test "$(wc -l <"$STDERR_FILE")" -ge "$1" &&
-        [ "$(wc -l <"$STDERR_FILE")" = "$1" ] && tail -n1 "$STDERR_FILE" | grep -q "$2" || {
-        cat "$STDERR_FILE" >&2
-        fail "standard error did not say, as line $1: $2"
-    }
+    wait_until _said "$@" || { cat "$STDERR_FILE" >&2; fail "standard error did not say, as line $1: $2"; }
 }
 
 open_game
@@ -49,7 +49,28 @@ add_sink bng2 || fail "no second output"
 hear bng2 lower.wav guesses 7 || fail "a cue was not heard on the new default output"
 guesses 5
 wait_question || fail "the right guess did not ask to play again"
+click_yes
+
+# A whole game, heard on the default output: "I've got it" at GO!, then "higher", "lower" and
+# "got it", each cue once, in this order, the last one whole.
+choose_standard_game
+type_limits 5 5
+start_recording "$work/game.raw" bng2 || fail "the audio output could not be recorded"
+# Each guess waits for the cue before, so that no cue cuts another before it is heard.
+changes_message click_at 276 28 || fail "GO! did not start the game"
+wait_until heard ivegot.wav || fail "GO! was not heard"
+guesses 3
+wait_until heard higher.wav || fail "the guess below was not heard"
+guesses 7
+wait_until heard lower.wav || fail "the guess above was not heard"
+guesses 5
+wait_until heard gotit.wav whole || fail "the win was not heard whole"
+stop_recording
+[ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = $'ivegot.wav\nhigher.wav\nlower.wav\ngotit.wav' ] ||
+    { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard in order"; }
+
 click_no
 [ "$(wc -l <"$STDERR_FILE")" = 4 ] || { cat "$STDERR_FILE" >&2; fail "more was said than four lines"; }
-echo "on $AUDIO_KIND: sounds came back after a late start and a restart, and followed the default output:"
+echo "on $AUDIO_KIND: sounds came back after a late start and a restart, followed the default" \
+    "output, and a whole game was heard in order:"
 cat "$STDERR_FILE"

@@ -7,17 +7,12 @@
 # make it there. Usage: nothing_written.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/desktop.sh"
-source "$here/game.sh"
-BUILT_PROGRAM=$(realpath "$1")
-PROGRAM=$BUILT_PROGRAM
+source "$here/../harness/session.sh"
+PROGRAM=$(realpath "$1")
 
-work=$(mktemp -d)
+start_session --display --audio
 trace=$(mktemp -d)
-start_desktop
-trap 'stop_game; stop_audio; stop_desktop; rm -rf "$work" "$trace"' EXIT
-start_audio || fail "no private audio server"
-private_home "$work"
+AT_EXIT+=('rm -rf "$trace"')
 mkdir -p "$XDG_CONFIG_HOME/pulse" "$work/play" "$work/tmp"
 cp "$PULSE_COOKIE" "$XDG_CONFIG_HOME/pulse/cookie"
 unset PULSE_COOKIE

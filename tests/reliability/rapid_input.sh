@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # A hundred Enters in the guess box as fast as the keyboard sends them, and the right guess
 # typed right after them, with the sound of every cue playing on an audio server: the program
-# takes them all, judges the guess, wins, plays a second game and ends normally, saying nothing
-# on standard error. Usage: rapid_input.sh <program>
+# takes them all, judges the guess, wins, plays a second game and ends by Options > Exit with
+# status 0, saying nothing on standard error. Usage: rapid_input.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../e2e/desktop.sh"
-source "$here/game.sh"
-BUILT_PROGRAM=$(realpath "$1")
-PROGRAM=$BUILT_PROGRAM
+source "$here/../harness/session.sh"
+PROGRAM=$(realpath "$1")
 
-start_session pulse
+start_session --display --audio
 mkdir "$work/play"
 cd "$work/play"
 STDERR_FILE="$work/stderr"
@@ -30,6 +28,6 @@ choose_standard_game
 start_game 9 9
 guesses 9
 wait_question || fail "the second game was not won"
-click_no
+choose_exit
 expect_stderr
-echo "took a hundred Enters at once and played on"
+echo "took a hundred Enters at once, played on, and ended by Exit"

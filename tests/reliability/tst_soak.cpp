@@ -66,7 +66,7 @@ private:
     void expectCue(const QString& message, const QString& face);
     void checkServer();
 
-    std::unique_ptr<PrivatePulse> pulse_;
+    qsizetype streamsBefore_ = 0; // the server's own streams, which keep its output running
     std::unique_ptr<SoakGame> game_;
     QHash<QString, QImage> faces_;
     qint64 faceKey_ = 0;
@@ -88,8 +88,9 @@ private:
 
 void TestSoak::initTestCase() {
     QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
-    pulse_ = std::make_unique<PrivatePulse>();
-    QVERIFY2(pulse_->running(), qPrintable(pulse_->log()));
+    const auto streams = audioServerStreams();
+    QVERIFY2(streams, "no audio server answers: run the test in a session with one");
+    streamsBefore_ = streams->size();
 }
 
 void TestSoak::chooseStyle(int style) {
@@ -185,9 +186,9 @@ void TestSoak::expectCue(const QString& message, const QString& face) {
 
 // The sound server still runs and plays at most the last cue: no stream is left behind.
 void TestSoak::checkServer() {
-    QVERIFY2(pulse_->running(), qPrintable(pulse_->log()));
-    const QStringList streams = pulse_->streams();
-    QVERIFY2(streams.size() <= 1, qPrintable(streams.join(u'\n')));
+    const auto streams = audioServerStreams();
+    QVERIFY2(streams, "the audio server no longer answers");
+    QVERIFY2(streams->size() <= streamsBefore_ + 1, qPrintable(streams->join(u'\n')));
 }
 
 void TestSoak::thousandsOfGuessesKeepTheGameRight() {

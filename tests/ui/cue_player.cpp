@@ -1,8 +1,7 @@
-// Gives sound cues through the game's own sound player, for the tests and benchmarks that
-// listen to the audio server. Each argument is "file@delay": after waiting delay milliseconds
-// from the previous cue (or from the start) the wave file is played, found as the game finds its
-// media. An argument with no file only waits, so that a last cue can be heard to its end, and
-// "?path" waits until the file at path exists, so that a script can act between two cues.
+// Gives sound cues through the game's own sound player, for the tests that listen to the audio
+// server. Each argument is a wave file, played at once and found as the game finds its media,
+// or "?path", which waits until the file at path exists, so that the test decides when the next
+// cue comes. The player ends right after the last argument, cutting any cue still playing.
 #include "ui/SoundPlayer.h"
 #include "ui/WavePlayer.h"
 
@@ -11,62 +10,22 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <cstdio>
-#include <vector>
-
-namespace {
-
-struct Cue {
-    QString fileName;
-    int delayMs = 0;
-    QString gate;
-};
-
-bool parse(const QStringList& arguments, std::vector<Cue>& cues) {
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(u'?')) {
-            cues.push_back({{}, 0, argument.mid(1)});
-            continue;
-        }
-        const qsizetype at = argument.lastIndexOf(QLatin1Char('@'));
-        bool ok = false;
-        const int delay = at < 0 ? 0 : argument.mid(at + 1).toInt(&ok);
-        if (!ok || delay < 0)
-            return false;
-        cues.push_back({argument.left(at), delay, {}});
-    }
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    std::vector<Cue> cues;
-    if (!parse(QCoreApplication::arguments().mid(1), cues)) {
-        std::fprintf(stderr, "usage: %s file@delay_ms...\n", argv[0]);
-        return 2;
-    }
-
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     ui::WavePlayer player;
-    std::size_t next = 0;
+    qsizetype next = 0;
     QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (!cues[next].gate.isEmpty() && !QFileInfo::exists(cues[next].gate)) {
-            timer.start(10);
-            return;
+        for (; next < arguments.size(); ++next) {
+            const QString& argument = arguments[next];
+            if (!argument.startsWith(u'?'))
+                ui::PlayWave(player, argument);
+            else if (!QFileInfo::exists(argument.mid(1)))
+                return;
         }
-        if (!cues[next].fileName.isEmpty())
-            ui::PlayWave(player, cues[next].fileName);
-        if (++next == cues.size())
-            QCoreApplication::quit();
-        else
-            timer.start(cues[next].delayMs);
+        QCoreApplication::quit();
     });
-    if (cues.empty())
-        return 0;
-    timer.start(cues.front().delayMs);
+    timer.start(10);
     return QCoreApplication::exec();
 }

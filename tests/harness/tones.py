@@ -14,12 +14,18 @@ Usage:
         cue <file> whole|cut <start ms> <played ms>   for each cue heard, in order of time
         stray <start ms> <length ms>                  for each stretch no cue explains
         span <first loud ms> <last loud ms>           or "span none" for a silent recording
+    tones.py watch <recording> <folder>
+        follows a recording as it grows, until it is ended: for the n-th cue heard it makes the
+        files <n>.<file> and <file> in folder, and <n>.<file>.whole and <file>.whole once that
+        cue is heard whole, so that a test can wait for a cue, or give the next one only once
+        the last is heard
 """
 
 import array
 import math
 import os
 import sys
+import time
 import wave
 
 RATE = 22050
@@ -31,6 +37,8 @@ SOUNDS = {
     "lower.wav": (1400, 800, 410),
     "higher.wav": (1700, 2300, 400),
     "gotit.wav": (2000, 2600, 660),
+    # Not one of the game's: a sound so long that the next cue is sure to cut it.
+    "long.wav": (2900, 3300, 8000),
 }
 LOUD = 500  # mean absolute sample value of a window that is not silence
 GAP = 3  # windows of something else that a cue's body may hold and still go on
@@ -76,12 +84,11 @@ def labels(samples):
     return result
 
 
-def find(path):
-    with open(path, "rb") as file:
-        data = file.read()
-    marks = labels(array.array("h", data[: len(data) // 2 * 2]))
+def cues(marks):
+    """The cues the window labels show, in order of time, as (file, whole, start ms, played ms),
+    and for each window whether a cue explains it."""
     explained = [False] * len(marks)
-    cues = []
+    found = []
     i = 0
     while i < len(marks):
         mark = marks[i]
@@ -112,10 +119,17 @@ def find(path):
             explained[k] = explained[k] or marks[k] is not None
         i = end
         played = (end - start) * 10
-        whole = played >= SOUNDS[name][2] - 30
-        cues.append(f"cue {name} {'whole' if whole else 'cut'} {start * 10} {played}")
-    for line in cues:
-        print(line)
+        found.append((name, played >= SOUNDS[name][2] - 30, start * 10, played))
+    return found, explained
+
+
+def find(path):
+    with open(path, "rb") as file:
+        data = file.read()
+    marks = labels(array.array("h", data[: len(data) // 2 * 2]))
+    found, explained = cues(marks)
+    for name, whole, start, played in found:
+        print(f"cue {name} {'whole' if whole else 'cut'} {start} {played}")
     stray = None
     for k, mark in enumerate(marks + [None]):
         if mark is not None and not explained[k]:
@@ -127,7 +141,34 @@ def find(path):
     print(f"span {loud[0] * 10} {(loud[-1] + 1) * 10}" if loud else "span none")
 
 
+def watch(path, folder):
+    marks = []
+    offset = 0
+    pending = b""
+    made = set()
+    while True:
+        with open(path, "rb") as file:
+            file.seek(offset)
+            data = file.read()
+        offset += len(data)
+        pending += data
+        usable = len(pending) // (2 * WINDOW) * (2 * WINDOW)
+        if usable:
+            marks += labels(array.array("h", pending[:usable]))
+            pending = pending[usable:]
+            for number, (name, whole, _, _) in enumerate(cues(marks)[0], 1):
+                names = [f"{number}.{name}", name]
+                names += [f"{number}.{name}.whole", f"{name}.whole"] if whole else []
+                for heard in names:
+                    if heard not in made:
+                        open(os.path.join(folder, heard), "w").close()
+                        made.add(heard)
+        time.sleep(0.05)
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 3 or sys.argv[1] not in ("make", "find"):
+    commands = {"make": (make, 3), "find": (find, 3), "watch": (watch, 4)}
+    if sys.argv[1:2] and sys.argv[1] in commands and len(sys.argv) == commands[sys.argv[1]][1]:
+        commands[sys.argv[1]][0](*sys.argv[2:])
+    else:
         sys.exit(__doc__)
-    make(sys.argv[2]) if sys.argv[1] == "make" else find(sys.argv[2])

@@ -1,20 +1,8 @@
-# Sourced by scripts that listen to the sound: a private audio server, PulseAudio or PipeWire
-# with its PulseAudio server (BNG_AUDIO=pulseaudio|pipewire, or the argument of start_audio),
-# whose outputs are null sinks, so that what is played can be recorded from their monitors.
-# Everything lives in a fresh temporary folder, so nothing is written elsewhere and no other
-# server is reached; the program finds the server through PULSE_SERVER. Every process is
-# started here and ended by its PID.
-
-# Polls the command "$@" until it succeeds, for up to a minute: a loaded machine is slow, not
-# broken.
-poll() {
-    local _
-    for _ in $(seq 600); do
-        "$@" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Sourced by session.sh: a private audio server, PulseAudio or PipeWire with its PulseAudio
+# server (BNG_AUDIO=pulseaudio|pipewire, or the argument of start_audio), whose outputs are null
+# sinks, so that what is played can be recorded from their monitors. Everything lives in a fresh
+# temporary folder, so nothing is written elsewhere and no other server is reached; the program
+# finds the server through PULSE_SERVER. Every process is started here and ended by its PID.
 
 start_audio() {
     prepare_audio "$@" && start_audio_server
@@ -50,11 +38,11 @@ start_audio_server() {
         audio_env dbus-daemon --session --address="unix:path=$AUDIO_DIR/run/bus" --nofork \
             --nopidfile --syslog-only
         AUDIO_SERVER_PIDS+=($!)
-        poll test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
+        wait_until test -S "$AUDIO_DIR/run/bus" || { echo "no session bus for PipeWire" >&2; return 1; }
         audio_env pipewire >>"$log" 2>&1
         AUDIO_SERVER_PIDS+=($!)
         # Its session manager and pulse server give up if PipeWire does not answer yet.
-        poll pipewire_answers || { cat "$log" >&2; echo "PipeWire did not start" >&2; return 1; }
+        wait_until pipewire_answers || { cat "$log" >&2; echo "PipeWire did not start" >&2; return 1; }
         audio_env wireplumber >>"$log" 2>&1
         AUDIO_SERVER_PIDS+=($!)
         audio_env pipewire-pulse >>"$log" 2>&1
@@ -68,7 +56,7 @@ start_audio_server() {
             >>"$log" 2>&1
         AUDIO_SERVER_PIDS+=($!)
     fi
-    if ! poll pactl info >/dev/null; then
+    if ! wait_until pactl info >/dev/null 2>&1; then
         cat "$log" >&2
         echo "the private $AUDIO_KIND server did not start" >&2
         return 1
@@ -77,7 +65,7 @@ start_audio_server() {
 }
 
 pipewire_answers() {
-    XDG_RUNTIME_DIR="$AUDIO_DIR/run" timeout 10 pw-cli info 0 >/dev/null
+    XDG_RUNTIME_DIR="$AUDIO_DIR/run" timeout 10 pw-cli info 0 >/dev/null 2>&1
 }
 
 # A null sink named $1, made the default output, kept rendering in step with the clock: a null
@@ -90,7 +78,7 @@ add_sink() {
         --latency-msec=40 \
         /dev/zero 2>/dev/null &
     AUDIO_KEEPALIVE_PIDS+=($!)
-    if ! poll make_default "$1" || ! poll stream_on_sink "$1"; then
+    if ! wait_until make_default "$1" || ! wait_until stream_on_sink "$1"; then
         tail -n 20 "$AUDIO_DIR/log" >&2
         echo "the null sink $1 did not come up" >&2
         return 1
@@ -99,13 +87,13 @@ add_sink() {
 
 # PipeWire takes a default output only once its session manager is up.
 make_default() {
-    pactl set-default-sink "$1" && [ "$(pactl get-default-sink)" = "$1" ]
+    pactl set-default-sink "$1" 2>/dev/null && [ "$(pactl get-default-sink 2>/dev/null)" = "$1" ]
 }
 
 # True once a stream plays on sink $1.
 stream_on_sink() {
     local index
-    index=$(pactl list short sinks | awk -v name="$1" '$2 == name { print $1 }')
+    index=$(pactl list short sinks 2>/dev/null | awk -v name="$1" '$2 == name { print $1 }')
     [ -n "$index" ] && pactl list short sink-inputs | awk '{ print $2 }' | grep -qx "$index"
 }
 
@@ -130,34 +118,50 @@ stop_audio() {
 }
 
 # Records the output of sink $2 (default bng), as raw 16-bit mono at the rate of the game's wave
-# files, into file $1 until stop_recording; returns once the recording runs.
+# files, into file $1 until stop_recording; returns once the recording runs. Meanwhile each cue
+# is named in folder HEARD as soon as it is heard (see tones.py watch), for heard to wait on.
 start_recording() {
+    HEARD=$1.heard
+    rm -rf "$HEARD"
+    mkdir "$HEARD"
     parec -d "${2:-bng}.monitor" --format=s16le --rate=22050 --channels=1 --raw \
         --latency-msec=40 >"$1" &
     RECORDING_PID=$!
-    poll test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
+    python3 "$harness/tones.py" watch "$1" "$HEARD" &
+    WATCH_PID=$!
+    wait_until test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
 }
 
-# Records sink $1 while "${@:3}" runs, until the recording holds the stand-in tone of sound $2
-# (see tones.py); fails if it never does.
+# True once the recording holds the stand-in tone of sound $1, and with $2 ("whole") holds it
+# whole.
+heard() {
+    [ -e "$HEARD/$1${2:+.$2}" ]
+}
+
+# Records sink $1 while "${@:3}" runs, and waits until the recording holds sound $2 whole; fails
+# if it never does.
 hear() {
-    local sink=$1 cue=$2 recording="$AUDIO_DIR/heard.raw"
+    local sink=$1 cue=$2
     shift 2
-    start_recording "$recording" "$sink" || return 1
+    start_recording "$AUDIO_DIR/heard.raw" "$sink" || return 1
     "$@"
-    poll cue_recorded "$recording" "$cue"
-    local heard=$?
+    wait_until heard "$cue" whole
+    local status=$?
     stop_recording
-    return $heard
+    return $status
 }
 
-# True once recording $1 holds sound $2, and with $3 ("whole"), holds it whole.
-cue_recorded() {
-    python3 "$(dirname "${BASH_SOURCE[0]}")/tones.py" find "$1" | grep -q "^cue $2 ${3:-}"
+# The cues recording $1 holds, one "<file> whole|cut" a line, and "stray" for sound that no cue
+# explains.
+cues_in() {
+    python3 "$harness/tones.py" find "$1" |
+        awk '$1 == "cue" { print $2, $3 } $1 == "stray" { print "stray" }'
 }
 
 stop_recording() {
-    [ -n "${RECORDING_PID:-}" ] && kill "$RECORDING_PID" 2>/dev/null &&
-        wait "$RECORDING_PID" 2>/dev/null
-    RECORDING_PID=
+    local pid
+    for pid in "${RECORDING_PID:-}" "${WATCH_PID:-}"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    RECORDING_PID= WATCH_PID=
 }

@@ -1,4 +1,4 @@
-# Sourced after desktop.sh: the steps of a game, played with the keyboard and the mouse on the
+# Sourced by session.sh: the steps of a game, played with the keyboard and the mouse on the
 # main window's client area, whose place find_client has set. Each step waits for what it must
 # bring about on the screen. Places are design pixels of the client area:
 #   Label1 8,8 153x17     Text1 168,8 65x19    GO! 240,8 73x41
@@ -96,7 +96,7 @@ submit_guess() {
 # True while "Do you want to play again?" shows: its label's silver is the colour most seen
 # there, around the text.
 question_shown() {
-    [ "$(python3 "$(dirname "${BASH_SOURCE[0]}")/contrast.py" background \
+    [ "$(python3 "$harness/contrast.py" background \
         <(grab_client 113 121 135 14 -))" = "$silver" ]
 }
 
@@ -109,4 +109,71 @@ click_yes() {
     click_at 144 144
     _question_gone() { ! question_shown; }
     wait_until _question_gone || fail "Yes! left the question showing"
+}
+
+# Starts the program ($PROGRAM, with any arguments before it in "$@") with standard error in
+# $STDERR_FILE, and waits for its main window. Sets PID and window.
+open_game() {
+    "$@" "$PROGRAM" 2>"$STDERR_FILE" &
+    PID=$!
+    window=$(wait_window "Brannoch Number Guess 2002") || fail "the main window did not open"
+    find_client "$window" 162
+    focus_window "$window"
+    wait_until client_area_empty || fail "the main window opened with controls showing"
+}
+
+# True while the client area is all one colour, as it is before a game style is chosen.
+client_area_empty() {
+    [ "$(grab_client 0 0 323 162 - | convert ppm:- -unique-colors txt:- | grep -c '^[0-9]')" = 1 ]
+}
+
+# Ends the program by its PID if it still runs, as when a check failed.
+stop_game() {
+    [ -n "${PID:-}" ] && kill "$PID" 2>/dev/null && wait "$PID" 2>/dev/null
+    PID=
+}
+
+# Ends the game with No. and checks that it ended with status 0.
+click_no() {
+    click_at 216 144
+    wait_exit "$PID" || fail "No. did not end the program"
+    PID=
+    [ "$EXIT_STATUS" = 0 ] || fail "No. ended the program with status $EXIT_STATUS"
+}
+
+# Options > Exit, from the keyboard; checks that it ended the program with status 0.
+choose_exit() {
+    open_menu
+    key Up Return
+    wait_exit "$PID" || fail "Exit did not end the program"
+    PID=
+    [ "$EXIT_STATUS" = 0 ] || fail "Exit ended the program with status $EXIT_STATUS"
+}
+
+# Two whole games, the first with a guess above and one below the secret, "Yes!" between them,
+# and "No." at the end.
+play_two_games() {
+    choose_standard_game
+    start_game 5 5
+    guesses 3 7 5
+    wait_question || fail "the right guess did not ask to play again"
+    click_yes
+    choose_standard_game
+    start_game 9 9
+    guesses 9
+    wait_question || fail "the second game was not won"
+    click_no
+}
+
+# Fails unless standard error holds exactly the lines given, one argument each.
+expect_stderr() {
+    local expected=""
+    [ $# -gt 0 ] && expected=$(printf '%s\n' "$@")
+    if [ "$(cat "$STDERR_FILE")" != "$expected" ]; then
+        echo "--- standard error:" >&2
+        cat "$STDERR_FILE" >&2
+        echo "--- expected:" >&2
+        [ -n "$expected" ] && echo "$expected" >&2
+        fail "standard error is not what it should be"
+    fi
 }

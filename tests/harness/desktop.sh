@@ -1,5 +1,5 @@
-# Sourced by end-to-end scripts: a private desktop for this test alone, started and stopped by
-# PID, and the means to see and drive it. BNG_DESKTOP picks the desktop:
+# Sourced by session.sh: a private desktop for this test alone, started and stopped by PID, and
+# the means to see and drive it. BNG_DESKTOP picks the desktop:
 #   x11                          Xvfb at 96 DPI with Qt's default light palette (the default)
 #   x11-dark                     the same with Qt's KDE theme reading a dark colour scheme
 #   wayland                      Qt's native Wayland platform in a headless sway
@@ -27,15 +27,6 @@ case "$DESKTOP" in
         ;;
 esac
 
-# Runs "$@" every tenth of a second until it succeeds; fails once DEADLINE has passed.
-wait_until() {
-    local end=$((SECONDS + DEADLINE))
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
-
 # A length in design pixels, in screen pixels at the desktop's scale.
 scaled() {
     echo $((($1 * SCALE_PERCENT + 50) / 100))
@@ -43,7 +34,6 @@ scaled() {
 
 start_desktop() {
     DESKTOP_DIR=$(mktemp -d)
-    trap stop_desktop EXIT
     case "$DESKTOP" in
         wayland) start_sway ;;
         *) start_x11 ;;
@@ -136,6 +126,7 @@ for_window [app_id=".*"] floating enable
 EOF
     # wlroots compositors refuse to run as root; the game, as root, may still use the socket.
     env -i PATH="$PATH" HOME="$DESKTOP_DIR" XDG_RUNTIME_DIR="$DESKTOP_DIR/run" \
+        BNG_RUN="${BNG_RUN:-}" BNG_SUITE="${BNG_SUITE:-}" \
         WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         setpriv --reuid="$user" --regid="$group" --clear-groups \
         sway -c "$DESKTOP_DIR/config" >"$DESKTOP_DIR/log" 2>&1 &
@@ -152,7 +143,7 @@ EOF
     # a machine without a GPU, leaks under the sanitizer build.
     export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
     unset DISPLAY
-    python3 "$(dirname "${BASH_SOURCE[0]}")/seat_devices.py" >"$DESKTOP_DIR/seat" 2>&1 &
+    python3 "$harness/seat_devices.py" >"$DESKTOP_DIR/seat" 2>&1 &
     SEAT_DEVICES_PID=$!
     wait_until grep -qs ready "$DESKTOP_DIR/seat" ||
         { cat "$DESKTOP_DIR/seat" >&2; fail "the seat got no keyboard and pointer"; }
@@ -348,7 +339,7 @@ type_text() {
 }
 
 # Presses the left mouse button $3 times (once by default) at the point $1,$2 of the client
-# area, quickly enough for a double click when twice. On Wayland the pointer then leaves the
+# area, all sent at once, so that twice is a double click however slowly the tools run. On Wayland the pointer then leaves the
 # windows, since the compositor draws it into screen grabs.
 click_at() {
     local x y times=${3:-1}
@@ -361,7 +352,7 @@ click_at() {
                 clicks+="; seat - cursor press button1; seat - cursor release button1"
             done
             swaymsg "$clicks; seat - cursor set 0 0" >/dev/null ;;
-        *) xdotool mousemove "$x" "$y" click --repeat "$times" --delay 50 1 ;;
+        *) xdotool mousemove "$x" "$y" click --repeat "$times" --delay 0 1 ;;
     esac
 }
 
