@@ -124,6 +124,7 @@ start_recording() {
     HEARD=$1.heard
     rm -rf "$HEARD"
     mkdir "$HEARD"
+    : >"$1"
     parec -d "${2:-bng}.monitor" --format=s16le --rate=22050 --channels=1 --raw \
         --latency-msec=40 >"$1" &
     RECORDING_PID=$!
