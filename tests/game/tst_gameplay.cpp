@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <functional>
 
 using game::NoUpper;
 
@@ -48,7 +49,8 @@ private slots:
     void answersAGuess_data();
     void answersAGuess();
     void enterSubmitsAndIsSwallowed();
-    void clickSubmitsTheTypedNumber();
+    void mouseInTheGuessBox_data();
+    void mouseInTheGuessBox();
     void cueShowsMessageThenFaceThenFiveSoundWrites();
     void goAgainMidGameKeepsTheCount();
     void dynamicFifthGuessMeetsANewSecret();
@@ -245,14 +247,39 @@ void TestGameplay::enterSubmitsAndIsSwallowed() {
     QCOMPARE(form.Text3->text(), QStringLiteral("4x"));
 }
 
-void TestGameplay::clickSubmitsTheTypedNumber() {
+// What the mouse does in the guess box: a left click, and a double click, submits the typed
+// number once; another button, or a press that is let go outside the box, submits nothing.
+void TestGameplay::mouseInTheGuessBox_data() {
+    QTest::addColumn<std::function<void(QWidget*)>>("mouse");
+    QTest::addColumn<QString>("count");
+    const QPoint inside(5, 5);
+    QTest::newRow("left click") << std::function<void(QWidget*)>([=](QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, inside);
+    }) << "1";
+    QTest::newRow("double click") << std::function<void(QWidget*)>([=](QWidget* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, inside);
+        QTest::mouseDClick(box, Qt::LeftButton, {}, inside);
+    }) << "1";
+    QTest::newRow("right click") << std::function<void(QWidget*)>([=](QWidget* box) {
+        QTest::mouseClick(box, Qt::RightButton, {}, inside);
+    }) << "0";
+    QTest::newRow("let go outside") << std::function<void(QWidget*)>([=](QWidget* box) {
+        QTest::mousePress(box, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(box->width() + 5, 5));
+    }) << "0";
+}
+
+void TestGameplay::mouseInTheGuessBox() {
+    QFETCH(std::function<void(QWidget*)>, mouse);
+    QFETCH(QString, count);
     GameFixture game;
     Form1& form = *game.form;
     game.startStandard(QStringLiteral("0"), QStringLiteral("0"));
     QTest::keyClicks(form.Text3, "0");
-    QTest::mouseClick(form.Text3, Qt::LeftButton);
-    QCOMPARE(form.Label3->text(), QStringLiteral("You got my number!"));
-    QCOMPARE(form.Label5->text(), QStringLiteral("1"));
+    mouse(form.Text3);
+    QCOMPARE(form.Label5->text(), count);
+    QCOMPARE(form.Label3->text(), count == u"1" ? QStringLiteral("You got my number!")
+                                                : QStringLiteral("I've got the number! What's your guess?"));
 }
 
 void TestGameplay::cueShowsMessageThenFaceThenFiveSoundWrites() {

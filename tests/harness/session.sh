@@ -16,11 +16,9 @@
 
 harness=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# Debian's own Python, which tools/setup installs: the shim of a Python version manager first
-# in PATH would cost up to a second at each of the hundreds of calls a test makes.
-python3() {
-    /usr/bin/python3 "$@"
-}
+# Debian's own programs, which tools/setup installs, come first: the shim of a Python version
+# manager, say, would cost up to a second at each of the hundreds of calls a test makes.
+export PATH=/usr/bin:/bin:$PATH
 source "$harness/desktop.sh"
 source "$harness/audio.sh"
 source "$harness/steps.sh"
