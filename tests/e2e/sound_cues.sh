@@ -23,9 +23,14 @@ cd "$work/tones"
 listen() {
     local cues=("${@/#\?/?$work/recording.raw.heard/}")
     start_recording "$work/recording.raw" || fail "the audio output could not be recorded"
-    timeout "$DEADLINE" "$player" "${cues[@]}" 2>"$work/stderr" ||
-        fail "the cue player failed, or a cue was never heard, for $*"
+    timeout "$DEADLINE" "$player" "${cues[@]}" 2>"$work/stderr"
+    local status=$?
     stop_recording
+    if [ $status != 0 ]; then
+        cat "$work/stderr" >&2
+        python3 "$harness/tones.py" find "$work/recording.raw" >&2
+        fail "the cue player failed, or a cue was never heard, for $*"
+    fi
     [ -s "$work/stderr" ] && { cat "$work/stderr" >&2; fail "the cue player complained for $*"; }
     heard=$(cues_in "$work/recording.raw")
 }

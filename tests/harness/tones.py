@@ -15,8 +15,8 @@ Usage:
         stray <start ms> <length ms>                  for each stretch no cue explains
         span <first loud ms> <last loud ms>           or "span none" for a silent recording
     tones.py watch <recording> <folder>
-        follows a recording as it grows, until it is ended: for the n-th cue heard it makes the
-        files <n>.<file> and <file> in folder, and <n>.<file>.whole and <file>.whole once that
+        follows a recording as it grows, until it is ended: for the n-th cue whose body is heard
+        it makes the files <n>.<file> and <file> in folder, and <n>.<file>.whole and <file>.whole once that
         cue is heard whole, so that a test can wait for a cue, or give the next one only once
         the last is heard
 """
@@ -156,7 +156,10 @@ def watch(path, folder):
         if usable:
             marks += labels(array.array("h", pending[:usable]))
             pending = pending[usable:]
-            for number, (name, whole, _, _) in enumerate(cues(marks)[0], 1):
+            # A cue counts once its body is heard: a marker cut short would run into the marker
+            # of the same sound given next and read as one cue with it.
+            heard = [cue for cue in cues(marks)[0] if cue[3] > MARKER_MS]
+            for number, (name, whole, _, _) in enumerate(heard, 1):
                 names = [f"{number}.{name}", name]
                 names += [f"{number}.{name}.whole", f"{name}.whole"] if whole else []
                 for heard in names:
