@@ -15,10 +15,10 @@ Usage:
         stray <start ms> <length ms>                  for each stretch no cue explains
         span <first loud ms> <last loud ms>           or "span none" for a silent recording
     tones.py watch <recording> <folder>
-        follows a recording as it grows, until it is ended: for the n-th cue whose body is heard
-        it makes the files <n>.<file> and <file> in folder, and <n>.<file>.whole and <file>.whole once that
-        cue is heard whole, so that a test can wait for a cue, or give the next one only once
-        the last is heard
+        follows a recording as it grows, until it is ended: for the n-th cue whose body is
+        heard it makes the files <n>.<file> and <file> in folder, and <n>.<file>.whole and
+        <file>.whole once that cue is heard whole, so that a test can wait for a cue, or give
+        the next one only once the last is heard
 """
 
 import array
