@@ -197,10 +197,7 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
     Form1& form = *game_->form;
     for (const QString& face : {QStringLiteral("face02.ico"), QStringLiteral("minus.ico"),
                                 QStringLiteral("plus.ico"), QStringLiteral("face03.ico")})
-        faces_.insert(face, comparable(QImageReader(sourceMediaFolder() + u'/' + face)
-                                           .read()
-                                           .scaled(form.Image1->size(), Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation)));
+        faces_.insert(face, comparable(QImageReader(sourceMediaFolder() + u'/' + face).read()));
 
     for (int g = 0; g < Games; ++g) {
         const int style = g % 3;
