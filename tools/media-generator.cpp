@@ -430,7 +430,7 @@ void delightedFace(QPainter& p) {
     p.restore();
 }
 
-// Desktop icons share the window icon's artwork but are drawn smoothly.
+// The game's own icon, for its windows and the desktop: drawn smoothly at every size.
 QImage smoothIcon(int size, const Artwork& artwork) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -838,7 +838,6 @@ int main(int argc, char* argv[]) {
         return folder.filePath(QString::fromLatin1(name));
     };
 
-    writeIco(path("brannoch.ico"), questionMark);
     writeIco(path("about.ico"), aboutLetter);
     writeIco(path(media::StartMedia.face), knowingSmile);
     writeIco(path(media::LowerMedia.face), lowerFace);

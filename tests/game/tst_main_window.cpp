@@ -1,6 +1,8 @@
 #include "GameFixture.h"
+#include "MediaList.h"
 #include "app/EndProgram.h"
 #include "app/RuntimeError.h"
+#include "tests/Media.h"
 #include "tests/ScreenContrast.h"
 
 #include <QApplication>
@@ -61,7 +63,15 @@ void TestMainWindow::startsWithEveryControlHidden() {
     GameFixture game;
     Form1& form = *game.form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Brannoch Number Guess 2002"));
-    QVERIFY(!form.windowIcon().isNull());
+    // A desktop at any scale finds the icon drawn for the size it shows, not a smaller one
+    // enlarged: each size the desktop entry installs.
+    for (const media::IconFile& file : media::IconFiles) {
+        const QImage shown = form.windowIcon().pixmap(file.size).toImage();
+        const QImage drawn(tests::sourceMediaFolder() + u'/' + QLatin1String(file.name));
+        QCOMPARE(drawn.size(), QSize(file.size, file.size));
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
     QCOMPARE(form.centralWidget()->size(), QSize(323, 162));
     for (QWidget* control :
          form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
