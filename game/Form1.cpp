@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "app/Dispatch.h"
 #include "app/EndProgram.h"
 #include "app/WindowRegistry.h"
 #include "game/Cues.h"
@@ -30,31 +31,20 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
 Form1::~Form1() = default;
 
 void Form1::bindEvents() {
-    events_.bind(Command1, &QPushButton::clicked, QStringLiteral("Command1_Click"),
-                 [this] { Command1_Click(); });
-    events_.bind(Text3, &ui::TextBox::clicked, QStringLiteral("Text3_Click"),
-                 [this] { Text3_Click(); });
-    events_.bind(Text3, &ui::TextBox::keyPress, QStringLiteral("Text3_KeyPress"),
-                 [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
-    events_.bind(Text2, &QLineEdit::textChanged, QStringLiteral("Text2_Change"),
-                 [this] { Text2_Change(); });
-    events_.bind(Command2, &QPushButton::clicked, QStringLiteral("Command2_Click"),
-                 [this] { Command2_Click(); });
-    events_.bind(Command3, &QPushButton::clicked, QStringLiteral("Command3_Click"),
-                 [this] { Command3_Click(); });
-    events_.bind(Standargame, &QAction::triggered, QStringLiteral("Standargame_Click"),
-                 [this] { Standargame_Click(); });
-    events_.bind(Dynamic, &QAction::triggered, QStringLiteral("Dynamic_Click"),
-                 [this] { Dynamic_Click(); });
-    events_.bind(Noupper, &QAction::triggered, QStringLiteral("Noupper_Click"),
-                 [this] { Noupper_Click(); });
-    events_.bind(exit, &QAction::triggered, QStringLiteral("exit_Click"), [this] { exit_Click(); });
-    events_.bind(gamehlp, &QAction::triggered, QStringLiteral("gamehlp_Click"),
-                 [this] { gamehlp_Click(); });
-    events_.bind(License, &QAction::triggered, QStringLiteral("License_Click"),
-                 [this] { License_Click(); });
-    events_.bind(about, &QAction::triggered, QStringLiteral("about_Click"),
-                 [this] { about_Click(); });
+    app::bindEvent(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    app::bindEvent(Text3, &ui::TextBox::clicked, [this] { Text3_Click(); });
+    app::bindEvent(Text3, &ui::TextBox::keyPress,
+                   [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
+    app::bindEvent(Text2, &QLineEdit::textChanged, [this] { Text2_Change(); });
+    app::bindEvent(Command2, &QPushButton::clicked, [this] { Command2_Click(); });
+    app::bindEvent(Command3, &QPushButton::clicked, [this] { Command3_Click(); });
+    app::bindEvent(Standargame, &QAction::triggered, [this] { Standargame_Click(); });
+    app::bindEvent(Dynamic, &QAction::triggered, [this] { Dynamic_Click(); });
+    app::bindEvent(Noupper, &QAction::triggered, [this] { Noupper_Click(); });
+    app::bindEvent(exit, &QAction::triggered, [this] { exit_Click(); });
+    app::bindEvent(gamehlp, &QAction::triggered, [this] { gamehlp_Click(); });
+    app::bindEvent(License, &QAction::triggered, [this] { License_Click(); });
+    app::bindEvent(about, &QAction::triggered, [this] { about_Click(); });
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

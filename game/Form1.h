@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Dispatch.h"
 #include "game/GameStyle.h"
 #include "game/Rnd.h"
 #include "ui/MainWindowDesign.h"
@@ -39,8 +38,6 @@ public:
     void Text3_Click();
     void Text3_KeyPress(short& KeyAscii);
 
-    const app::EventTable& events() const { return events_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -62,5 +59,4 @@ private:
 
     std::unique_ptr<game::RandomSource> random_;
     UpperLimit gameUpperLimit_;
-    app::EventTable events_;
 };

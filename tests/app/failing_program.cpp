@@ -12,17 +12,16 @@
 
 namespace {
 void innerHandler() {
-    throw app::RuntimeError(app::error::Overflow, QStringLiteral("Overflow"));
+    throw app::RuntimeError(6, QStringLiteral("Overflow"));
 }
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QPushButton button(QStringLiteral("Fail"));
-    app::EventTable events;
     int calls = 0;
     // The handler calls another one directly, which fails: the failure surfaces once.
-    events.bind(&button, &QPushButton::clicked, QStringLiteral("button_Click"), [&calls] {
+    app::bindEvent(&button, &QPushButton::clicked, [&calls] {
         ++calls;
         innerHandler();
     });
