@@ -1,5 +1,6 @@
 // A program whose button's handler fails, so that the failure report can be watched from the
-// outside: it prints every report it sees, then accepts it.
+// outside: it prints every report it sees, then accepts it. While the report is open, a second
+// handler fails with an exception of the standard library's.
 #include "app/Dispatch.h"
 #include "app/RuntimeError.h"
 
@@ -9,6 +10,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <stdexcept>
+#include <utility>
 
 namespace {
 void innerHandler() {
@@ -26,10 +29,16 @@ int main(int argc, char* argv[]) {
         innerHandler();
     });
     button.show();
+    QPushButton again(QStringLiteral("Fail again"));
+    app::bindEvent(&again, &QPushButton::clicked,
+                   [] { throw std::runtime_error("the sound card caught fire"); });
 
     QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [] {
+    bool failedAgain = false;
+    QObject::connect(&watcher, &QTimer::timeout, [&again, &failedAgain] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (!std::exchange(failedAgain, true))
+                again.click();
             std::printf("REPORT %s\n", qPrintable(box->text().replace(u'\n', u'|')));
             std::fflush(stdout);
             box->accept();
