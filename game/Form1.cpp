@@ -4,9 +4,9 @@
 #include "app/EndProgram.h"
 #include "app/WindowRegistry.h"
 #include "game/Cues.h"
-#include "game/Draw.h"
 #include "game/GuessCount.h"
 #include "game/ReadNumber.h"
+#include "game/SecretDraw.h"
 #include "ui/Picture.h"
 #include "ui/WindowKeys.h"
 
@@ -56,7 +56,7 @@ void Form1::ShowCount() {
     Label5->setText(QString::number(gss));
 }
 
-void Form1::drawSecret(double lower, const UpperLimit& upperLimit) {
+void Form1::reseedAndDraw(double lower, const UpperLimit& upperLimit) {
     const double upper =
         upperLimit.drawn ? noUpperLimit(lower, upperLimit.value) : upperLimit.value;
     random_->reseedFromClock();
@@ -64,16 +64,16 @@ void Form1::drawSecret(double lower, const UpperLimit& upperLimit) {
 }
 
 void Form1::drawGameSecret(double lower) {
-    gameUpperLimit_ = {gamestle == NoUpper, ulim};
-    drawSecret(lower, gameUpperLimit_);
+    gameUpperLimit_ = {gamestle == GameStyle::NoUpper, ulim};
+    reseedAndDraw(lower, gameUpperLimit_);
 }
 
 void Form1::redrawSecret(double lower) {
-    drawSecret(lower, gameUpperLimit_);
+    reseedAndDraw(lower, gameUpperLimit_);
 }
 
 void Form1::Form_Load() {
-    gamestle = Standard;
+    gamestle = GameStyle::Standard;
     gss = 0;
     ShowCount();
 }
@@ -102,19 +102,19 @@ void Form1::showLimitEntry(bool upperLimitShown) {
 }
 
 void Form1::Standargame_Click() {
-    gamestle = Standard;
+    gamestle = GameStyle::Standard;
     showLimitEntry(true);
     Label3->setVisible(true);
     Label3->setText(QStringLiteral("Enter Numbers to Guess Between then press GO!"));
 }
 
 void Form1::Dynamic_Click() {
-    gamestle = game::Dynamic;
+    gamestle = GameStyle::Dynamic;
     showLimitEntry(true);
 }
 
 void Form1::Noupper_Click() {
-    gamestle = NoUpper;
+    gamestle = GameStyle::NoUpper;
     Label1->setVisible(false);
     Text1->setVisible(false);
     ulim = drawUpperLimit(random_->next());
@@ -126,13 +126,13 @@ void Form1::Text2_Change() {
     const QString upper = Text1->text();
     const QString lower = Text2->text();
     // Without an upper limit to type, the lower limit alone is enough to start.
-    if (!lower.isEmpty() && (!upper.isEmpty() || gamestle == NoUpper))
+    if (!lower.isEmpty() && (!upper.isEmpty() || gamestle == GameStyle::NoUpper))
         Command1->setEnabled(true);
 }
 
 void Form1::Command1_Click() {
     const double lower = ReadNumber(Text2->text());
-    if (gamestle != NoUpper)
+    if (gamestle != GameStyle::NoUpper)
         ulim = ReadNumber(Text1->text());
     drawGameSecret(lower);
     Label3->setVisible(true);
@@ -147,7 +147,7 @@ void Form1::Command1_Click() {
 void Form1::Text3_Click() {
     gss = countGuess(gss);
     ShowCount();
-    if (gamestle == game::Dynamic)
+    if (gamestle == GameStyle::Dynamic)
         tries = tries + 1;
     if (tries == 5) {
         const double lower = ReadNumber(Text2->text());

@@ -20,7 +20,7 @@ public:
     double gu = 0;
     std::int16_t gss = 0;
     double ulim = 0;
-    std::int16_t gamestle = game::Standard;
+    game::GameStyle gamestle = game::GameStyle::Standard;
     std::int16_t tries = 0;
 
     void about_Click();
@@ -51,7 +51,7 @@ private:
     };
 
     void ShowCount();
-    void drawSecret(double lower, const UpperLimit& upperLimit);
+    void reseedAndDraw(double lower, const UpperLimit& upperLimit);
     void drawGameSecret(double lower);
     // The redraw keeps the promise of the draw at GO, whatever style has been chosen since.
     void redrawSecret(double lower);

@@ -6,8 +6,6 @@
 #include <cfloat>
 #include <cmath>
 
-using game::NoUpper;
-
 namespace {
 constexpr double LargestU = 1.0 - 1.0 / 16777216.0;
 
@@ -86,7 +84,7 @@ void TestGameplay::styleItemsShowTheirControls() {
     shown.sort();
     QCOMPARE(visibleControls(form), shown);
     QCOMPARE(form.Label3->text(), message);
-    QCOMPARE(form.gamestle, std::int16_t(style));
+    QCOMPARE(std::int16_t(form.gamestle), std::int16_t(style));
     QCOMPARE(form.Label5->text(), QStringLiteral("0"));
     QVERIFY(!form.Command1->isEnabled());
 }
@@ -397,7 +395,7 @@ void TestGameplay::yesClearsTheWindowAndLeavesGoDisabled() {
     QCOMPARE(form.Label3->text(), QString());
     QCOMPARE(form.gss, std::int16_t(0));
     QCOMPARE(form.Label5->text(), QStringLiteral("0"));
-    QCOMPARE(form.gamestle, std::int16_t(game::Standard));
+    QCOMPARE(form.gamestle, game::GameStyle::Standard);
     QCOMPARE(form.gu, 5.0);
     form.Dynamic_Click();
     QVERIFY(!form.Label3->isVisible());

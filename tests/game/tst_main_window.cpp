@@ -77,7 +77,7 @@ void TestMainWindow::startsWithEveryControlHidden() {
          form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!control->isVisible(), qPrintable(control->objectName()));
     QCOMPARE(form.Label5->text(), QStringLiteral("0"));
-    QCOMPARE(form.gamestle, std::int16_t(game::Standard));
+    QCOMPARE(form.gamestle, game::GameStyle::Standard);
     QCOMPARE(form.gss, std::int16_t(0));
     QVERIFY(!form.Command1->isEnabled());
     QVERIFY(form.Image1->pixmap().isNull());
@@ -300,13 +300,13 @@ void TestMainWindow::eachEventReachesItsHandler() {
          }},
         {"Dynamic_Click", none, [](Form1& form) { form.Dynamic->trigger(); },
          [](const Form1& form) {
-             return form.Text1->isVisible() && form.gamestle == game::Dynamic;
+             return form.Text1->isVisible() && form.gamestle == game::GameStyle::Dynamic;
          }},
         {"Noupper_Click", [](GameFixture& game) { game.script.push_back(0.5); },
          [](Form1& form) { form.Noupper->trigger(); },
          [](const Form1& form) {
              return form.Text2->isVisible() && !form.Text1->isVisible() &&
-                    form.gamestle == game::NoUpper && form.ulim == 50000001;
+                    form.gamestle == game::GameStyle::NoUpper && form.ulim == 50000001;
          }},
         {"Text2_Change",
          [](GameFixture& game) {
@@ -492,7 +492,7 @@ void TestMainWindow::keyboardReachesTheMenus() {
     QTest::keyClick(form.Options, Qt::Key_Down);
     QTest::keyClick(form.Options, Qt::Key_Return);
     QVERIFY(form.Text1->isVisible());
-    QCOMPARE(form.gamestle, std::int16_t(game::Standard));
+    QCOMPARE(form.gamestle, game::GameStyle::Standard);
 }
 
 QTEST_MAIN(TestMainWindow)
