@@ -16,8 +16,11 @@ void dispatch(const std::function<void()>& handler) {
         reportFailure(failure);
     } catch (const std::bad_alloc&) {
         reportFailure(RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory")));
-    } catch (const std::exception&) {
-        reportFailure(RuntimeError(error::InternalError, QStringLiteral("Internal error")));
+    } catch (const std::exception& failure) {
+        // What the exception says is all anyone will have to go on.
+        reportFailure(RuntimeError(
+            error::InternalError,
+            QStringLiteral("Internal error: %1").arg(QString::fromLocal8Bit(failure.what()))));
     }
 }
 

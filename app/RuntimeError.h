@@ -23,12 +23,10 @@ private:
     std::string what_;
 };
 
+// The numbers of the failures the program itself reports.
 namespace error {
-inline constexpr int InvalidCall = 5;
-inline constexpr int Overflow = 6;
 inline constexpr int OutOfMemory = 7;
 inline constexpr int InternalError = 51;
-inline constexpr int FileNotFound = 53;
 } // namespace error
 
 } // namespace app

@@ -11,7 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brannoch.NumberGuess"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(BNG_APP_ID));
 
     app::WindowRegistry windows;
     windows.add<Form1>([] { return new Form1; });

@@ -35,10 +35,6 @@ if(CMAKE_SCRIPT_MODE_FILE)
     return()
 endif()
 
-# The reverse-DNS name that ties the desktop entry, the icons, the AppStream data and the
-# running program's windows together.
-set(BNG_APP_ID io.github.brannoch.NumberGuess)
-
 install(TARGETS brannoch-number-guess RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The sound module is the game's own, loaded at the first cue from the game's library folder.
 install(TARGETS brannoch-number-guess-sound
@@ -49,10 +45,9 @@ install(FILES ${bng_media} DESTINATION ${CMAKE_INSTALL_DATADIR}/brannoch-number-
 
 install(FILES "${PROJECT_SOURCE_DIR}/dist/${BNG_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES "${PROJECT_SOURCE_DIR}/dist/${BNG_APP_ID}.metainfo.xml"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size IN ITEMS 16 32 48 64 128 256)
-    install(FILES "${PROJECT_SOURCE_DIR}/media/icons/brannoch-${size}.png"
+install(FILES "${BNG_METAINFO}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size file IN ZIP_LISTS BNG_ICON_SIZES BNG_ICON_FILES)
+    install(FILES "${PROJECT_SOURCE_DIR}/media/${file}"
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${BNG_APP_ID}.png)
 endforeach()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MediaList.h"
+
 #include <QLatin1String>
 
 namespace game {
@@ -12,17 +14,16 @@ struct Cue {
     QLatin1String sound;
 };
 
-inline constexpr Cue StartCue{QLatin1String("I've got the number! What's your guess?"),
-                              QLatin1String("face02.ico"), QLatin1String("ivegot.wav")};
-inline constexpr Cue LowerCue{QLatin1String("My number is lower."), QLatin1String("minus.ico"),
-                              QLatin1String("lower.wav")};
-inline constexpr Cue HigherCue{QLatin1String("My number is higher."), QLatin1String("plus.ico"),
-                               QLatin1String("higher.wav")};
-inline constexpr Cue WinCue{QLatin1String("You got my number!"), QLatin1String("face03.ico"),
-                            QLatin1String("gotit.wav")};
+constexpr Cue cue(const char* message, media::CueMedia files) {
+    return {QLatin1String(message), QLatin1String(files.face), QLatin1String(files.sound)};
+}
 
-// Every cue, and so every medium the game reads at run time; the build copies and installs the
-// files named here.
+inline constexpr Cue StartCue = cue("I've got the number! What's your guess?", media::StartMedia);
+inline constexpr Cue LowerCue = cue("My number is lower.", media::LowerMedia);
+inline constexpr Cue HigherCue = cue("My number is higher.", media::HigherMedia);
+inline constexpr Cue WinCue = cue("You got my number!", media::WinMedia);
+
+// Every cue, and so every face and sound the game reads at run time.
 inline constexpr Cue Cues[] = {StartCue, LowerCue, HigherCue, WinCue};
 
 } // namespace game

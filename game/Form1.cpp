@@ -1,11 +1,12 @@
 #include "Form1.h"
 
+#include "app/Dispatch.h"
 #include "app/EndProgram.h"
 #include "app/WindowRegistry.h"
 #include "game/Cues.h"
-#include "game/Draw.h"
 #include "game/GuessCount.h"
 #include "game/ReadNumber.h"
+#include "game/SecretDraw.h"
 #include "ui/Picture.h"
 #include "ui/WindowKeys.h"
 
@@ -30,31 +31,20 @@ Form1::Form1(std::unique_ptr<RandomSource> random)
 Form1::~Form1() = default;
 
 void Form1::bindEvents() {
-    events_.bind(Command1, &QPushButton::clicked, QStringLiteral("Command1_Click"),
-                 [this] { Command1_Click(); });
-    events_.bind(Text3, &ui::TextBox::clicked, QStringLiteral("Text3_Click"),
-                 [this] { Text3_Click(); });
-    events_.bind(Text3, &ui::TextBox::keyPress, QStringLiteral("Text3_KeyPress"),
-                 [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
-    events_.bind(Text2, &QLineEdit::textChanged, QStringLiteral("Text2_Change"),
-                 [this] { Text2_Change(); });
-    events_.bind(Command2, &QPushButton::clicked, QStringLiteral("Command2_Click"),
-                 [this] { Command2_Click(); });
-    events_.bind(Command3, &QPushButton::clicked, QStringLiteral("Command3_Click"),
-                 [this] { Command3_Click(); });
-    events_.bind(Standargame, &QAction::triggered, QStringLiteral("Standargame_Click"),
-                 [this] { Standargame_Click(); });
-    events_.bind(Dynamic, &QAction::triggered, QStringLiteral("Dynamic_Click"),
-                 [this] { Dynamic_Click(); });
-    events_.bind(Noupper, &QAction::triggered, QStringLiteral("Noupper_Click"),
-                 [this] { Noupper_Click(); });
-    events_.bind(exit, &QAction::triggered, QStringLiteral("exit_Click"), [this] { exit_Click(); });
-    events_.bind(gamehlp, &QAction::triggered, QStringLiteral("gamehlp_Click"),
-                 [this] { gamehlp_Click(); });
-    events_.bind(License, &QAction::triggered, QStringLiteral("License_Click"),
-                 [this] { License_Click(); });
-    events_.bind(about, &QAction::triggered, QStringLiteral("about_Click"),
-                 [this] { about_Click(); });
+    app::bindEvent(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    app::bindEvent(Text3, &ui::TextBox::clicked, [this] { Text3_Click(); });
+    app::bindEvent(Text3, &ui::TextBox::keyPress,
+                   [this](short& KeyAscii) { Text3_KeyPress(KeyAscii); });
+    app::bindEvent(Text2, &QLineEdit::textChanged, [this] { Text2_Change(); });
+    app::bindEvent(Command2, &QPushButton::clicked, [this] { Command2_Click(); });
+    app::bindEvent(Command3, &QPushButton::clicked, [this] { Command3_Click(); });
+    app::bindEvent(Standargame, &QAction::triggered, [this] { Standargame_Click(); });
+    app::bindEvent(Dynamic, &QAction::triggered, [this] { Dynamic_Click(); });
+    app::bindEvent(Noupper, &QAction::triggered, [this] { Noupper_Click(); });
+    app::bindEvent(exit, &QAction::triggered, [this] { exit_Click(); });
+    app::bindEvent(gamehlp, &QAction::triggered, [this] { gamehlp_Click(); });
+    app::bindEvent(License, &QAction::triggered, [this] { License_Click(); });
+    app::bindEvent(about, &QAction::triggered, [this] { about_Click(); });
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -66,7 +56,7 @@ void Form1::ShowCount() {
     Label5->setText(QString::number(gss));
 }
 
-void Form1::drawSecret(double lower, const UpperLimit& upperLimit) {
+void Form1::reseedAndDraw(double lower, const UpperLimit& upperLimit) {
     const double upper =
         upperLimit.drawn ? noUpperLimit(lower, upperLimit.value) : upperLimit.value;
     random_->reseedFromClock();
@@ -74,16 +64,16 @@ void Form1::drawSecret(double lower, const UpperLimit& upperLimit) {
 }
 
 void Form1::drawGameSecret(double lower) {
-    gameUpperLimit_ = {gamestle == NoUpper, ulim};
-    drawSecret(lower, gameUpperLimit_);
+    gameUpperLimit_ = {gamestle == GameStyle::NoUpper, ulim};
+    reseedAndDraw(lower, gameUpperLimit_);
 }
 
 void Form1::redrawSecret(double lower) {
-    drawSecret(lower, gameUpperLimit_);
+    reseedAndDraw(lower, gameUpperLimit_);
 }
 
 void Form1::Form_Load() {
-    gamestle = Standard;
+    gamestle = GameStyle::Standard;
     gss = 0;
     ShowCount();
 }
@@ -112,19 +102,19 @@ void Form1::showLimitEntry(bool upperLimitShown) {
 }
 
 void Form1::Standargame_Click() {
-    gamestle = Standard;
+    gamestle = GameStyle::Standard;
     showLimitEntry(true);
     Label3->setVisible(true);
     Label3->setText(QStringLiteral("Enter Numbers to Guess Between then press GO!"));
 }
 
 void Form1::Dynamic_Click() {
-    gamestle = game::Dynamic;
+    gamestle = GameStyle::Dynamic;
     showLimitEntry(true);
 }
 
 void Form1::Noupper_Click() {
-    gamestle = NoUpper;
+    gamestle = GameStyle::NoUpper;
     Label1->setVisible(false);
     Text1->setVisible(false);
     ulim = drawUpperLimit(random_->next());
@@ -136,13 +126,13 @@ void Form1::Text2_Change() {
     const QString upper = Text1->text();
     const QString lower = Text2->text();
     // Without an upper limit to type, the lower limit alone is enough to start.
-    if (!lower.isEmpty() && (!upper.isEmpty() || gamestle == NoUpper))
+    if (!lower.isEmpty() && (!upper.isEmpty() || gamestle == GameStyle::NoUpper))
         Command1->setEnabled(true);
 }
 
 void Form1::Command1_Click() {
     const double lower = ReadNumber(Text2->text());
-    if (gamestle != NoUpper)
+    if (gamestle != GameStyle::NoUpper)
         ulim = ReadNumber(Text1->text());
     drawGameSecret(lower);
     Label3->setVisible(true);
@@ -157,7 +147,7 @@ void Form1::Command1_Click() {
 void Form1::Text3_Click() {
     gss = countGuess(gss);
     ShowCount();
-    if (gamestle == game::Dynamic)
+    if (gamestle == GameStyle::Dynamic)
         tries = tries + 1;
     if (tries == 5) {
         const double lower = ReadNumber(Text2->text());

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Dispatch.h"
 #include "game/GameStyle.h"
 #include "game/Rnd.h"
 #include "ui/MainWindowDesign.h"
@@ -21,7 +20,7 @@ public:
     double gu = 0;
     std::int16_t gss = 0;
     double ulim = 0;
-    std::int16_t gamestle = game::Standard;
+    game::GameStyle gamestle = game::GameStyle::Standard;
     std::int16_t tries = 0;
 
     void about_Click();
@@ -39,8 +38,6 @@ public:
     void Text3_Click();
     void Text3_KeyPress(short& KeyAscii);
 
-    const app::EventTable& events() const { return events_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -54,7 +51,7 @@ private:
     };
 
     void ShowCount();
-    void drawSecret(double lower, const UpperLimit& upperLimit);
+    void reseedAndDraw(double lower, const UpperLimit& upperLimit);
     void drawGameSecret(double lower);
     // The redraw keeps the promise of the draw at GO, whatever style has been chosen since.
     void redrawSecret(double lower);
@@ -62,5 +59,4 @@ private:
 
     std::unique_ptr<game::RandomSource> random_;
     UpperLimit gameUpperLimit_;
-    app::EventTable events_;
 };

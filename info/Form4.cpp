@@ -38,8 +38,11 @@ Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(ui::twipsRect(0, 0, 1935, 1095));
     Image1->setAccessibleName(QStringLiteral("Brannoch banner"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/media/banner.bmp"))
-                          .scaled(Image1->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // The label shrinks and squeezes the bitmap into the box as it paints, straight to the
+    // device pixels the box fills, and again whenever the window's scale changes: a copy shrunk
+    // to the box's logical size would be enlarged again, and blurred, on a scaled display.
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/media/banner.bmp")));
 
     Label1 = caption(this, "Label1", QStringLiteral("Brannoch Number Guess 2002"),
                      ui::twipsRect(0, 1320, 3735, 255));

@@ -3,6 +3,8 @@
 // BMP are encoded here by hand: Qt's writers pick their own header fields and
 // colour depths, and the shipped files must stay byte-for-byte reproducible.
 
+#include "MediaList.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -428,7 +430,7 @@ void delightedFace(QPainter& p) {
     p.restore();
 }
 
-// Desktop icons share the window icon's artwork but are drawn smoothly.
+// The game's own icon, for its windows and the desktop: drawn smoothly at every size.
 QImage smoothIcon(int size, const Artwork& artwork) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -829,19 +831,20 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc != 2)
         fail(QStringLiteral("usage: media-generator MEDIA-DIRECTORY"));
-    const QDir media(QString::fromLocal8Bit(argv[1]));
-    if (!media.mkpath(QStringLiteral("icons")))
-        fail(QStringLiteral("cannot create %1").arg(media.filePath(QStringLiteral("icons"))));
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("icons")))
+        fail(QStringLiteral("cannot create %1").arg(folder.filePath(QStringLiteral("icons"))));
+    const auto path = [&folder](const char* name) {
+        return folder.filePath(QString::fromLatin1(name));
+    };
 
-    writeIco(media.filePath(QStringLiteral("brannoch.ico")), questionMark);
-    writeIco(media.filePath(QStringLiteral("about.ico")), aboutLetter);
-    writeIco(media.filePath(QStringLiteral("face02.ico")), knowingSmile);
-    writeIco(media.filePath(QStringLiteral("minus.ico")), lowerFace);
-    writeIco(media.filePath(QStringLiteral("plus.ico")), higherFace);
-    writeIco(media.filePath(QStringLiteral("face03.ico")), delightedFace);
-    writeFile(media.filePath(QStringLiteral("banner.bmp")), bmpFile(drawBanner()));
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        writePng(media.filePath(QStringLiteral("icons/brannoch-%1.png").arg(size)),
-                 smoothIcon(size, questionMark));
+    writeIco(path("about.ico"), aboutLetter);
+    writeIco(path(media::StartMedia.face), knowingSmile);
+    writeIco(path(media::LowerMedia.face), lowerFace);
+    writeIco(path(media::HigherMedia.face), higherFace);
+    writeIco(path(media::WinMedia.face), delightedFace);
+    writeFile(path("banner.bmp"), bmpFile(drawBanner()));
+    for (const media::IconFile& icon : media::IconFiles)
+        writePng(path(icon.name), smoothIcon(icon.size, questionMark));
     return EXIT_SUCCESS;
 }

@@ -21,8 +21,10 @@ void ShowFace(QLabel* image, const QString& fileName) {
         warn(QStringLiteral("cannot load picture %1: %2").arg(fileName, reader.errorString()));
         return;
     }
-    image->setPixmap(QPixmap::fromImage(
-        picture.scaled(image->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // The control stretches the picture itself, from the file's pixels straight to the device
+    // pixels it fills: a copy shrunk to its logical size would be enlarged again, and blurred, on
+    // a scaled display.
+    image->setPixmap(QPixmap::fromImage(picture));
 }
 
 } // namespace ui

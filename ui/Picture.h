@@ -6,8 +6,8 @@ class QLabel;
 
 namespace ui {
 
-// Loads the face picture from its file, afresh every time, into the image control, scaled to
-// the control's size. A picture that cannot be loaded leaves the previous face in place.
+// Loads the face picture from its file, afresh every time, into the image control, which
+// stretches it to its size. A picture that cannot be loaded leaves the previous face in place.
 void ShowFace(QLabel* image, const QString& fileName);
 
 } // namespace ui

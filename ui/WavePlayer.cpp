@@ -51,7 +51,6 @@ void WavePlayer::stop() {
 void WavePlayer::close() {
     if (effects_)
         effects_->close();
-    opened_ = false;
 }
 
 void WavePlayer::setFileName(const QString& fileName) {
@@ -72,11 +71,11 @@ void WavePlayer::open() {
         return;
     effects_->setFileName(path);
     effects_->open();
-    opened_ = true;
 }
 
+// The module's player knows whether it is open on a sound; closed, it plays nothing.
 void WavePlayer::play() {
-    if (opened_)
+    if (effects_)
         effects_->play();
 }
 

@@ -24,7 +24,6 @@ public:
 
 private:
     QString fileName_;
-    bool opened_ = false;
     bool moduleTried_ = false;
     std::unique_ptr<SoundPlayer> effects_;
 };

@@ -1,9 +1,17 @@
 #include "WindowIcons.h"
 
+#include "MediaList.h"
+
 namespace ui {
 
 QIcon gameIcon() {
-    return QIcon(QStringLiteral(":/media/brannoch.ico"));
+    // Every size the desktop entry's icon comes in, so that a desktop at any scale finds one
+    // drawn for the size it shows, rather than enlarging a small one.
+    QIcon icon;
+    for (const media::IconFile& file : media::IconFiles)
+        icon.addFile(QStringLiteral(":/media/") + QLatin1String(file.name),
+                     QSize(file.size, file.size));
+    return icon;
 }
 
 } // namespace ui

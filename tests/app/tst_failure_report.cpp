@@ -1,7 +1,8 @@
 #include <QProcess>
 #include <QTest>
 
-// A failure that escapes a handler is reported once, and the program ends with a failure status.
+// A failure that escapes a handler is reported once, a further one while the report is open in
+// the same report, and the program ends with a failure status.
 class TestFailureReport : public QObject {
     Q_OBJECT
 private slots:
@@ -14,10 +15,15 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(out.count(QStringLiteral("REPORT ")), 1);
-        QVERIFY2(out.contains(QStringLiteral("REPORT Run-time error '6':||Overflow")),
+        QVERIFY2(out.contains(QStringLiteral("REPORT Run-time error '6':||Overflow||"
+                                             "Run-time error '51':||"
+                                             "Internal error: the sound card caught fire")),
                  qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("CALLS 1")), qPrintable(out));
         QVERIFY2(err.contains(QStringLiteral("Run-time error '6': Overflow")), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral(
+                     "Run-time error '51': Internal error: the sound card caught fire")),
+                 qPrintable(err));
     }
 };
 

@@ -7,8 +7,8 @@
 // limit's box, a 0xFF byte, the upper limit's box. A 0xFF byte is never part of UTF-8, so the
 // separator takes nothing away from what the boxes can hold.
 
-#include "game/Draw.h"
 #include "game/ReadNumber.h"
+#include "game/SecretDraw.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,8 @@
 #include "GameFixture.h"
+#include "MediaList.h"
 #include "app/EndProgram.h"
 #include "app/RuntimeError.h"
+#include "tests/Media.h"
 #include "tests/ScreenContrast.h"
 
 #include <QApplication>
@@ -61,13 +63,21 @@ void TestMainWindow::startsWithEveryControlHidden() {
     GameFixture game;
     Form1& form = *game.form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Brannoch Number Guess 2002"));
-    QVERIFY(!form.windowIcon().isNull());
+    // A desktop at any scale finds the icon drawn for the size it shows, not a smaller one
+    // enlarged: each size the desktop entry installs.
+    for (const media::IconFile& file : media::IconFiles) {
+        const QImage shown = form.windowIcon().pixmap(file.size).toImage();
+        const QImage drawn(tests::sourceMediaFolder() + u'/' + QLatin1String(file.name));
+        QCOMPARE(drawn.size(), QSize(file.size, file.size));
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
     QCOMPARE(form.centralWidget()->size(), QSize(323, 162));
     for (QWidget* control :
          form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!control->isVisible(), qPrintable(control->objectName()));
     QCOMPARE(form.Label5->text(), QStringLiteral("0"));
-    QCOMPARE(form.gamestle, std::int16_t(game::Standard));
+    QCOMPARE(form.gamestle, game::GameStyle::Standard);
     QCOMPARE(form.gss, std::int16_t(0));
     QVERIFY(!form.Command1->isEnabled());
     QVERIFY(form.Image1->pixmap().isNull());
@@ -290,13 +300,13 @@ void TestMainWindow::eachEventReachesItsHandler() {
          }},
         {"Dynamic_Click", none, [](Form1& form) { form.Dynamic->trigger(); },
          [](const Form1& form) {
-             return form.Text1->isVisible() && form.gamestle == game::Dynamic;
+             return form.Text1->isVisible() && form.gamestle == game::GameStyle::Dynamic;
          }},
         {"Noupper_Click", [](GameFixture& game) { game.script.push_back(0.5); },
          [](Form1& form) { form.Noupper->trigger(); },
          [](const Form1& form) {
              return form.Text2->isVisible() && !form.Text1->isVisible() &&
-                    form.gamestle == game::NoUpper && form.ulim == 50000001;
+                    form.gamestle == game::GameStyle::NoUpper && form.ulim == 50000001;
          }},
         {"Text2_Change",
          [](GameFixture& game) {
@@ -482,7 +492,7 @@ void TestMainWindow::keyboardReachesTheMenus() {
     QTest::keyClick(form.Options, Qt::Key_Down);
     QTest::keyClick(form.Options, Qt::Key_Return);
     QVERIFY(form.Text1->isVisible());
-    QCOMPARE(form.gamestle, std::int16_t(game::Standard));
+    QCOMPARE(form.gamestle, game::GameStyle::Standard);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,7 +1,7 @@
-#include "game/Draw.h"
 #include "game/GuessCount.h"
 #include "game/ReadNumber.h"
 #include "game/Rnd.h"
+#include "game/SecretDraw.h"
 
 #include <QTest>
 

@@ -314,7 +314,7 @@ void InfoWindowsTest::aboutShowsTheWholeBanner() {
     QCOMPARE(image->mapTo(picture, QPoint(0, 0)), picture->contentsRect().topLeft());
     QCOMPARE(image->size(), QSize(129, 73));
 
-    const QImage shown = image->pixmap().toImage();
+    const QImage shown = image->grab().toImage();
     QCOMPARE(shown.size(), image->size());
     // Each quarter of what is shown has the colouring of the same quarter of the banner: the
     // banner is shrunk as a whole, not cut down to a part of it.

@@ -3,14 +3,15 @@
 # say and what lintian says of it; then unpacks it into a temporary folder and plays two games
 # from there under a private display and audio server, started from an unrelated folder. Nothing
 # on standard error shows that the game found its faces, sounds and sound module along the
-# package's paths. Usage: deb.sh <build folder> <the game's version>
+# package's paths. Usage: deb.sh <build folder> <the game's version> <application id>, with
+# BNG_ICON_SIZES listing the icons' sizes
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../harness/session.sh"
 build=$(realpath "$1")
 version=$2
 name=brannoch-number-guess
-app_id=io.github.brannoch.NumberGuess
+app_id=$3
 
 start_session --display --audio
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
@@ -47,7 +48,7 @@ expect_file() {
 }
 expect_file "usr/bin/$name"
 [ -x "$root/usr/bin/$name" ] || fail "/usr/bin/$name is not executable"
-for size in 16 32 48 64 128 256; do
+for size in $BNG_ICON_SIZES; do
     expect_file "usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
 done
 expect_file "usr/share/applications/$app_id.desktop"

@@ -2,7 +2,8 @@
 # Installs the game into a fresh prefix and checks that each file lands where desktops look for
 # it; starts the installed game by its desktop entry's command from a folder that holds no
 # media and has it show a face; then uninstalls it again.
-# Usage: installed.sh <build folder> <application id>
+# Usage: installed.sh <build folder> <application id>, with BNG_ICON_SIZES and BNG_MEDIA listing
+# the icons' sizes and the faces and sounds
 set -uo pipefail
 source "$(dirname "$0")/../harness/session.sh"
 build=$(realpath "$1")
@@ -31,7 +32,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 expect_file() {
     [ -f "$prefix/$1" ] || fail "the install lacks $1"
 }
-for medium in face02.ico minus.ico plus.ico face03.ico ivegot.wav lower.wav higher.wav gotit.wav; do
+for medium in $BNG_MEDIA; do
     expect_file "share/brannoch-number-guess/media/$medium"
     cmp -s "$BNG_SOURCE_DIR/media/$medium" "$prefix/share/brannoch-number-guess/media/$medium" ||
         fail "the installed $medium differs from media/$medium"
@@ -39,7 +40,7 @@ done
 desktop=share/applications/$app_id.desktop
 expect_file "$desktop"
 expect_file "share/metainfo/$app_id.metainfo.xml"
-for size in 16 32 48 64 128 256; do
+for size in $BNG_ICON_SIZES; do
     icon=share/icons/hicolor/${size}x${size}/apps/$app_id.png
     expect_file "$icon"
     [ "$(identify -format '%wx%h' "$prefix/$icon")" = "${size}x${size}" ] ||

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+using game::GameStyle;
 using namespace reliability;
 
 namespace {
@@ -60,7 +61,7 @@ private slots:
     void thousandsOfGuessesKeepTheGameRight();
 
 private:
-    void chooseStyle(int style);
+    void chooseStyle(GameStyle style);
     void startGame(double upper, double lower, int way);
     void guess(double value, int way);
     void expectCue(const QString& message, const QString& face);
@@ -72,7 +73,7 @@ private:
     qint64 faceKey_ = 0;
 
     // What the player knows.
-    int style_ = game::Standard;
+    GameStyle style_ = GameStyle::Standard;
     double least_ = 0;          // the least number the limits allow
     qint64 values_ = 0;         // how many numbers the limits allow, from least_ up in whole steps
     int count_ = 0;             // guesses sent since the last "Yes!"
@@ -93,24 +94,24 @@ void TestSoak::initTestCase() {
     streamsBefore_ = streams->size();
 }
 
-void TestSoak::chooseStyle(int style) {
+void TestSoak::chooseStyle(GameStyle style) {
     Form1& form = *game_->form;
     QAction* items[] = {form.Standargame, form.Dynamic, form.Noupper};
     const int draws = game_->draws;
-    items[style]->trigger();
+    items[int(style)]->trigger();
     SoakGame::settle();
     style_ = style;
-    QCOMPARE(form.gamestle, std::int16_t(style));
+    QCOMPARE(form.gamestle, style);
     // Only the style without an upper limit draws one, a whole number up to a hundred million.
-    QCOMPARE(game_->draws, draws + (style == game::NoUpper ? 1 : 0));
-    if (style == game::NoUpper)
+    QCOMPARE(game_->draws, draws + (style == GameStyle::NoUpper ? 1 : 0));
+    if (style == GameStyle::NoUpper)
         QVERIFY2(form.ulim >= 1 && form.ulim <= NoUpperValues && form.ulim == std::floor(form.ulim),
                  qPrintable(QString::number(form.ulim, 'g', 17)));
 }
 
 void TestSoak::startGame(double upper, double lower, int way) {
     Form1& form = *game_->form;
-    if (style_ != game::NoUpper)
+    if (style_ != GameStyle::NoUpper)
         QTest::keyClicks(form.Text1, typed(upper, way));
     QTest::keyClicks(form.Text2, typed(lower, way + 1));
     QVERIFY(form.Command1->isEnabled());
@@ -118,23 +119,24 @@ void TestSoak::startGame(double upper, double lower, int way) {
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     SoakGame::settle();
     QCOMPARE(game_->draws, draws + 1);
-    const qint64 steps =
-        style_ == game::NoUpper ? NoUpperValues - 1 : qint64(std::floor(std::fabs(upper - lower)));
-    least_ = style_ != game::NoUpper && upper < lower ? lower - steps : lower;
+    const qint64 steps = style_ == GameStyle::NoUpper
+                             ? NoUpperValues - 1
+                             : qint64(std::floor(std::fabs(upper - lower)));
+    least_ = style_ != GameStyle::NoUpper && upper < lower ? lower - steps : lower;
     values_ = steps + 1;
     won_ = false;
     const double secret = form.gu;
     const QString drawn = QString::number(secret, 'g', 17);
     QVERIFY2(secret >= least_ && secret <= least_ + steps, qPrintable(drawn));
     QVERIFY2(secret - least_ == std::floor(secret - least_), qPrintable(drawn));
-    if (style_ == game::NoUpper)
+    if (style_ == GameStyle::NoUpper)
         QVERIFY2(secret <= lower + form.ulim - 1, qPrintable(drawn));
     // A draw stuck at one end of the numbers would still keep within the limits; over the games
     // each way of giving the limits must see secrets in both halves of its numbers.
-    const double allowed = style_ == game::NoUpper ? form.ulim : double(values_);
+    const double allowed = style_ == GameStyle::NoUpper ? form.ulim : double(values_);
     const char* kinds[] = {"standard", "dynamic", "no upper limit"};
-    const QString kind = QLatin1String(kinds[style_]) +
-                         (style_ == game::Standard && upper < lower ? ", limits swapped" : "");
+    const QString kind = QLatin1String(kinds[int(style_)]) +
+                         (style_ == GameStyle::Standard && upper < lower ? ", limits swapped" : "");
     halvesSeen_[kind] |= secret - least_ < allowed / 2 ? 1 : 2;
     QVERIFY(!form.Command1->isEnabled());
     expectCue(GotIt, QStringLiteral("face02.ico"));
@@ -150,7 +152,7 @@ void TestSoak::guess(double value, int way) {
     ++count_;
 
     // In the Dynamic style every fifth guess draws the number anew before it is judged.
-    const bool redraw = style_ == game::Dynamic && ++dynamicGuesses_ % 5 == 0;
+    const bool redraw = style_ == GameStyle::Dynamic && ++dynamicGuesses_ % 5 == 0;
     QCOMPARE(game_->draws, draws + (redraw ? 1 : 0));
     QCOMPARE(form.tries, std::int16_t(dynamicGuesses_ % 5));
     QCOMPARE(form.gss, std::int16_t(count_));
@@ -198,22 +200,19 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
     Form1& form = *game_->form;
     for (const QString& face : {QStringLiteral("face02.ico"), QStringLiteral("minus.ico"),
                                 QStringLiteral("plus.ico"), QStringLiteral("face03.ico")})
-        faces_.insert(face, comparable(QImageReader(sourceMediaFolder() + u'/' + face)
-                                           .read()
-                                           .scaled(form.Image1->size(), Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation)));
+        faces_.insert(face, comparable(QImageReader(sourceMediaFolder() + u'/' + face).read()));
 
     for (int g = 0; g < Games; ++g) {
-        const int style = g % 3;
+        const auto style = GameStyle(g % 3);
         chooseStyle(style);
         double lower = 0;
         double upper = 0;
-        if (style == game::Standard) {
+        if (style == GameStyle::Standard) {
             lower = g % 7 - 3 + (g % 11 == 0 ? 0.5 : 0);
             upper = lower + 5 + g % 40;
             if (g % 5 == 0)
                 std::swap(lower, upper);
-        } else if (style == game::Dynamic) {
+        } else if (style == GameStyle::Dynamic) {
             lower = g % 9;
             upper = lower + 12;
         } else {
@@ -239,7 +238,7 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
         qint64 high = values_ - 1;
         int searched = 0;
         while (!won_) {
-            if (style_ == game::Dynamic && (dynamicGuesses_ + 1) % 5 == 0) {
+            if (style_ == GameStyle::Dynamic && (dynamicGuesses_ + 1) % 5 == 0) {
                 low = 0;
                 high = values_ - 1;
                 searched = 0;
@@ -264,7 +263,7 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
         SoakGame::settle();
         count_ = 0;
         ++games_;
-        ++gamesInStyle_[style];
+        ++gamesInStyle_[int(style)];
         QCOMPARE(form.gss, std::int16_t(0));
         QCOMPARE(form.Label5->text(), QStringLiteral("0"));
         QCOMPARE(form.Text1->text(), QString());

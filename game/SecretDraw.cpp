@@ -1,4 +1,4 @@
-#include "Draw.h"
+#include "SecretDraw.h"
 
 #include <algorithm>
 #include <cfloat>
