@@ -2,7 +2,8 @@
 # Installs the game into a fresh prefix and checks that each file lands where desktops look for
 # it; starts the installed game by its desktop entry's command from a folder that holds no
 # media and has it show a face; then uninstalls it again.
-# Usage: installed.sh <build folder> <application id>
+# Usage: installed.sh <build folder> <application id>, with the build's install folders in
+# BNG_INSTALL_BINDIR and BNG_INSTALL_MEDIADIR.
 set -uo pipefail
 source "$(dirname "$0")/../e2e/desktop.sh"
 source "$(dirname "$0")/../e2e/steps.sh"
@@ -35,8 +36,8 @@ expect_file() {
     [ -f "$prefix/$1" ] || fail "the install lacks $1"
 }
 for medium in face02.ico minus.ico plus.ico face03.ico ivegot.wav lower.wav higher.wav gotit.wav; do
-    expect_file "share/brannoch-number-guess/media/$medium"
-    cmp -s "$BNG_SOURCE_DIR/media/$medium" "$prefix/share/brannoch-number-guess/media/$medium" ||
+    expect_file "$BNG_INSTALL_MEDIADIR/$medium"
+    cmp -s "$BNG_SOURCE_DIR/media/$medium" "$prefix/$BNG_INSTALL_MEDIADIR/$medium" ||
         fail "the installed $medium differs from media/$medium"
 done
 desktop=share/applications/$app_id.desktop
@@ -55,7 +56,8 @@ entry() {
 }
 [ "$(entry Icon)" = "$app_id" ] || fail "the desktop entry names the icon '$(entry Icon)'"
 command=$(entry Exec)
-[ -x "$prefix/bin/$command" ] || fail "the desktop entry runs '$command', which is not installed"
+[ -x "$prefix/$BNG_INSTALL_BINDIR/$command" ] ||
+    fail "the desktop entry runs '$command', which is not installed"
 # The validators read the source files one at a time; only the installed tree shows whether the
 # metainfo's launchable, the desktop entry and the icons find each other.
 appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
@@ -64,7 +66,7 @@ appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
 start_desktop
 trap cleanup EXIT
 cd "$elsewhere" || fail "cannot enter $elsewhere"
-PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=xcb "$command" 2>"$work/stderr" &
+PATH="$prefix/$BNG_INSTALL_BINDIR:$PATH" QT_QPA_PLATFORM=xcb "$command" 2>"$work/stderr" &
 pid=$!
 
 window=$(wait_window "Brannoch Number Guess 2002") || fail "the installed game did not open"
