@@ -78,7 +78,8 @@ commit=$(TZ=UTC git -C "$here" log -1 --date=format-local:'%F %T' --format=%cd)
 [ "$dates" = "$commit" ] || fail "the package's files are dated $dates, not by the last commit"
 
 # Programs: the game and the modules in its own library folder, nothing else, built with
-# Debian's hardening flags. Every library they link to must come from a package named in
+# Debian's hardening flags (whether fortified functions are called where they could be is
+# lintian's to say, below). Every library they link to must come from a package named in
 # Depends, besides what is loaded unlinked.
 # Whether package $1 is among the relations of field $2, alternatives included.
 relates() {
@@ -91,15 +92,15 @@ while IFS= read -r path; do
         continue
     case $path in
         "usr/games/$name")
-            readelf -d "$root/$path" | grep -q 'FLAGS_1.* PIE' || fail "/$path is no PIE" ;;
+            readelf -d "$root/$path" | grep 'FLAGS_1.* PIE' >/dev/null || fail "/$path is no PIE" ;;
         usr/lib/$name/*.so | usr/lib/*/$name/*.so) modules=$((modules + 1)) ;;
         *) fail "the package holds a program it should not: /$path" ;;
     esac
-    readelf -d "$root/$path" | grep -q 'FLAGS.*BIND_NOW' || fail "/$path lacks BIND_NOW"
-    readelf -lW "$root/$path" | grep -q GNU_RELRO || fail "/$path lacks RELRO"
-    readelf --dyn-syms -W "$root/$path" >"$work/symbols"
-    grep -q ' __stack_chk_fail@' "$work/symbols" || fail "/$path has no stack protector"
-    grep -q ' __[a-z_]*_chk@' "$work/symbols" || fail "/$path calls no fortified functions"
+    # Whole outputs are read (no grep -q), so that no readelf dies of a closed pipe.
+    readelf -d "$root/$path" | grep 'FLAGS.*BIND_NOW' >/dev/null || fail "/$path lacks BIND_NOW"
+    readelf -lW "$root/$path" | grep GNU_RELRO >/dev/null || fail "/$path lacks RELRO"
+    readelf --dyn-syms -W "$root/$path" | grep ' __stack_chk_fail@' >/dev/null ||
+        fail "/$path has no stack protector"
     for library in $(readelf -d "$root/$path" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
         owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -n1 | cut -d: -f1)
         [ -n "$owner" ] || fail "no installed package holds $library, which /$path links to"
