@@ -1,6 +1,6 @@
 # The folders, under the install prefix, that hold the game's own files. The program is told
 # where its media and sound module lie relative to its own folder from these, the install rules
-# put the files there, and the packaging tests look for them there.
+# put the files there, and the install test looks for them there.
 #
 # The program goes to GNUInstallDirs' CMAKE_INSTALL_BINDIR: bin, where a prefix's programs are
 # found on PATH (/usr/local/bin, ~/.local/bin) and where most distributions put games. Debian
