@@ -22,9 +22,6 @@ file(COPY_FILE "${CPACK_BNG_DEBIAN}/lintian-overrides"
      "${usr}/share/lintian/overrides/${CPACK_PACKAGE_NAME}")
 file(CHMOD "${usr}/share/lintian/overrides/${CPACK_PACKAGE_NAME}" PERMISSIONS ${readable})
 
-# Depends gets the packages of the shared libraries that every program and module in the package
-# links to, from dpkg-shlibdeps. CPack's own call to it would also add maintainer scripts that run
-# ldconfig, taking the sound module's folder under /usr/lib for one of the linker's.
 file(GLOB_RECURSE files LIST_DIRECTORIES false "${root}/*")
 set(elf)
 foreach(file IN LISTS files)
@@ -33,6 +30,15 @@ foreach(file IN LISTS files)
         list(APPEND elf "${file}")
     endif()
 endforeach()
+
+# Programs and modules stripped as dh_strip does: of their symbols and of the sections that only
+# name the compiler.
+execute_process(COMMAND "${CPACK_BNG_STRIP}" --remove-section=.comment --remove-section=.note
+                        ${elf} COMMAND_ERROR_IS_FATAL ANY)
+
+# Depends gets the packages of the shared libraries that every program and module in the package
+# links to, from dpkg-shlibdeps. CPack's own call to it would also add maintainer scripts that run
+# ldconfig, taking the sound module's folder under /usr/lib for one of the linker's.
 # dpkg-shlibdeps reads debian/control in the folder it runs in, and knows the package's root by
 # its DEBIAN folder; neither is packed.
 set(shlibdeps "${CPACK_TOPLEVEL_DIRECTORY}/shlibdeps")

@@ -1,5 +1,5 @@
-# Installation into a prefix laid out by GNUInstallDirs, and an uninstall target that takes
-# back what the last install wrote.
+# Installation into a prefix laid out by GNUInstallDirs and InstallDirs.cmake, and an uninstall
+# target that takes back what the last install wrote.
 #
 # Run as a script (cmake -P) by the uninstall target, this same file does the removing, so that
 # the rules for putting files in and taking them out stay side by side.
@@ -37,11 +37,10 @@ endif()
 
 install(TARGETS brannoch-number-guess RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The sound module is the game's own, loaded at the first cue from the game's library folder.
-install(TARGETS brannoch-number-guess-sound
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brannoch-number-guess)
+install(TARGETS brannoch-number-guess-sound LIBRARY DESTINATION ${BNG_INSTALL_MODULEDIR})
 
 list(TRANSFORM BNG_RUNTIME_MEDIA PREPEND "${PROJECT_SOURCE_DIR}/media/" OUTPUT_VARIABLE bng_media)
-install(FILES ${bng_media} DESTINATION ${CMAKE_INSTALL_DATADIR}/brannoch-number-guess/media)
+install(FILES ${bng_media} DESTINATION ${BNG_INSTALL_MEDIADIR})
 
 install(FILES "${PROJECT_SOURCE_DIR}/dist/${BNG_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,6 +1,6 @@
-# The Debian package, made by CPack from a build folder's install rules (cpack in the build
-# folder, or the package target): whatever the install rules put in, the package holds, under
-# /usr.
+# The Debian package, made by CPack from a build folder's install rules: whatever the install
+# rules put in, the package holds, under /usr. tools/setup package configures and builds the
+# folder for it as Debian builds its games.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brannoch-number-guess)
 set(CPACK_PACKAGE_VENDOR "Brannoch Software")
@@ -21,7 +21,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Naming the install rules' component makes CPack keep its staging list in a manifest of its own,
 # so the one that the uninstall target reads, from the last real install, stays as it was.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
-set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -39,9 +38,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pulseaudio | pipewire-pulse")
 
-# Debian's changelog, manual pages compressed, lintian's overrides and the library dependencies
-# are added in the staging folder, so that plain installs stay as they are.
+# Debian's changelog, manual pages compressed, lintian's overrides, stripped programs and the
+# library dependencies are added in the staging folder, so that plain installs stay as they are.
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/DebianStaging.cmake")
 set(CPACK_BNG_DEBIAN "${PROJECT_SOURCE_DIR}/dist/debian")
+set(CPACK_BNG_STRIP "${CMAKE_STRIP}")
 
 include(CPack)

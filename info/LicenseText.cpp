@@ -3,7 +3,9 @@
 namespace info {
 
 // The list shows each entry on a line of its own without wrapping, so the agreement is broken
-// into lines here; section headings end in two blanks as typed on the original sheet.
+// into lines here; section headings end in two blanks as typed on the original sheet. The
+// package's dist/copyright carries the same agreement as its licence, all but the closing
+// invitation to write and the address.
 QStringList licenseText() {
     return {
         QStringLiteral("Please Read Before Using This Software!"),

@@ -2,6 +2,7 @@
 #include "info/Form2.h"
 #include "info/Form3.h"
 #include "info/Form4.h"
+#include "info/Texts.h"
 #include "tests/ScreenContrast.h"
 #include "ui/WindowIcons.h"
 
@@ -49,6 +50,20 @@ QImage iconImage(const QIcon& icon) {
     return icon.pixmap(32, 32).toImage();
 }
 
+// A text given line by line as its paragraphs, blanks collapsed: the License window and the
+// copyright file break the same paragraphs into lines differently.
+QStringList paragraphs(const QStringList& lines) {
+    QStringList result{QString()};
+    for (const QString& line : lines) {
+        if (!line.trimmed().isEmpty())
+            result.last() = (result.last() + QLatin1Char(' ') + line).simplified();
+        else if (!result.last().isEmpty())
+            result.append(QString());
+    }
+    result.removeAll(QString());
+    return result;
+}
+
 // The maker's notice, under the help text's title and in the About window.
 const QString Notice = QStringLiteral("Copyright (C) 2002 Brannoch Software");
 
@@ -65,6 +80,7 @@ private slots:
     void helpPrintsFurtherCopiesOutOfView();
     void helpTextSurvivesRepainting();
     void licenseListsTheAgreement();
+    void licenseIsThePackagesCopyright();
     void aboutNamesTheGameAndItsMaker();
     void aboutShowsTheWholeBanner();
     void readableUnderEitherScheme_data();
@@ -284,6 +300,24 @@ void InfoWindowsTest::licenseListsTheAgreement() {
     for (int line : {9, 28, 31, 36, 39, 42})
         QVERIFY2(text(line).contains(QLatin1String("Brannoch Software")), qPrintable(text(line)));
     QVERIFY(text(45).endsWith(QLatin1String(".example")));
+}
+
+// The package's copyright file carries the agreement as its licence, without the maker's postal
+// address and the invitation to write to it that end the window's text.
+void InfoWindowsTest::licenseIsThePackagesCopyright() {
+    QFile file(qEnvironmentVariable("BNG_SOURCE_DIR") + QStringLiteral("/dist/copyright"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString copyright = QString::fromUtf8(file.readAll());
+    // The stand-alone licence paragraph: its lines indented by a blank, " ." an empty line.
+    QStringList licence;
+    for (const QString& stanza : copyright.split(QStringLiteral("\n\n")))
+        if (stanza.startsWith(QLatin1String("License:")))
+            for (const QString& line : stanza.split(QLatin1Char('\n')).mid(1))
+                licence << (line == u" ." ? QString() : line.mid(1));
+
+    const QStringList shown = paragraphs(info::licenseText());
+    QCOMPARE(paragraphs(licence), shown.mid(0, shown.size() - 2));
+    QVERIFY(!copyright.contains(info::licenseText().at(42)));
 }
 
 void InfoWindowsTest::aboutNamesTheGameAndItsMaker() {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build folder, checks what it holds, what its control fields
-# say and what lintian says of it; then unpacks it into a temporary folder and plays two games
-# from there under a private display and audio server, started from an unrelated folder. Nothing
-# on standard error shows that the game found its faces, sounds and sound module along the
-# package's paths. Usage: deb.sh <build folder> <the game's version> <application id>, with
-# BNG_ICON_SIZES listing the icons' sizes
+# Builds the Debian package as tools/setup package does, in the build folder's deb/, and checks
+# what it holds, what its control fields say, how its programs were built and what lintian says
+# of it; then unpacks it into a temporary folder and plays two games from there under a private
+# display and audio server, started from an unrelated folder. Nothing on standard error shows that
+# the game found its faces, sounds and sound module along the package's paths.
+# Usage: deb.sh <build folder> <the game's version> <application id>, with BNG_ICON_SIZES listing
+# the icons' sizes
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../harness/session.sh"
@@ -14,10 +15,11 @@ name=brannoch-number-guess
 app_id=$3
 
 start_session --display --audio
-cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-debs=("$work"/out/*.deb)
-[ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single package: ${debs[*]}"
+rm -f "$build"/deb/*.deb
+"$here/../../tools/setup" package "$build/deb" >"$work/package.log" 2>&1 ||
+    { cat "$work/package.log" >&2; fail "tools/setup package failed"; }
+debs=("$build"/deb/*.deb)
+[ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "no single package was made: ${debs[*]}"
 deb=${debs[0]}
 echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
@@ -46,8 +48,9 @@ dpkg-deb -x "$deb" "$root" || fail "dpkg-deb cannot unpack the package"
 expect_file() {
     [ -f "$root/$1" ] || fail "the package lacks /$1"
 }
-expect_file "usr/bin/$name"
-[ -x "$root/usr/bin/$name" ] || fail "/usr/bin/$name is not executable"
+# Debian's games live in /usr/games.
+expect_file "usr/games/$name"
+[ -x "$root/usr/games/$name" ] || fail "/usr/games/$name is not executable"
 for size in $BNG_ICON_SIZES; do
     expect_file "usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
 done
@@ -62,9 +65,21 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 latest=$(zcat "$root/usr/share/doc/$name/changelog.Debian.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
 [ "$latest" = "$(field Version)" ] ||
     fail "the changelog's latest entry is for $latest, the package is $(field Version)"
+# The manual page's list of files names the package's own folders.
+for path in $(zcat "$root/usr/share/man/man6/$name.6.gz" | sed -n 's|^\.I \(/.*\)|\1|p'); do
+    [ -e "$root$path" ] || fail "the manual page names $path, which the package lacks"
+done
+# Its files are dated by the last commit, not by the build, so that two builds of one commit
+# are the same to the byte.
+dates=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk '{ print $4, $5 }' |
+    sort -u)
+commit=$(TZ=UTC git -C "$here" log -1 --date=format-local:'%F %T' --format=%cd)
+[ "$dates" = "$commit" ] || fail "the package's files are dated $dates, not by the last commit"
 
-# Programs: the game and the modules in its own library folder, nothing else. Every library they
-# link to must come from a package named in Depends, besides what is loaded unlinked.
+# Programs: the game and the modules in its own library folder, nothing else, built with
+# Debian's hardening flags (whether fortified functions are called where they could be is
+# lintian's to say, below). Every library they link to must come from a package named in
+# Depends, besides what is loaded unlinked.
 # Whether package $1 is among the relations of field $2, alternatives included.
 relates() {
     field "$2" | tr ',|' '\n\n' | sed 's/(.*//; s/[[:space:]]//g' | grep -Fxq "$1"
@@ -75,10 +90,16 @@ while IFS= read -r path; do
     [ -f "$root/$path" ] && [ "$(head -c 4 "$root/$path" | od -An -tx1 | tr -d ' ')" = 7f454c46 ] ||
         continue
     case $path in
-        "usr/bin/$name") ;;
+        "usr/games/$name")
+            readelf -d "$root/$path" | grep 'FLAGS_1.* PIE' >/dev/null || fail "/$path is no PIE" ;;
         usr/lib/$name/*.so | usr/lib/*/$name/*.so) modules=$((modules + 1)) ;;
         *) fail "the package holds a program it should not: /$path" ;;
     esac
+    # Whole outputs are read (no grep -q), so that no readelf dies of a closed pipe.
+    readelf -d "$root/$path" | grep 'FLAGS.*BIND_NOW' >/dev/null || fail "/$path lacks BIND_NOW"
+    readelf -lW "$root/$path" | grep GNU_RELRO >/dev/null || fail "/$path lacks RELRO"
+    readelf --dyn-syms -W "$root/$path" | grep ' __stack_chk_fail@' >/dev/null ||
+        fail "/$path has no stack protector"
     for library in $(readelf -d "$root/$path" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
         owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -n1 | cut -d: -f1)
         [ -n "$owner" ] || fail "no installed package holds $library, which /$path links to"
@@ -93,16 +114,17 @@ relates qt6-wayland Recommends || fail "Recommends lacks qt6-wayland"
 relates pulseaudio Recommends || fail "Recommends lacks a sound server"
 echo "Depends: $(field Depends)"
 
-lintian --fail-on error,warning --display-info "$deb" >"$work/lintian" 2>&1
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" \
+    >"$work/lintian" 2>&1
 status=$?
 echo "--- lintian:"
 cat "$work/lintian"
-grep -q '^[EW]: ' "$work/lintian" && fail "lintian reports errors or warnings"
+grep -q '^[EWIP]: ' "$work/lintian" && fail "lintian has remarks on the package"
 [ "$status" = 0 ] || fail "lintian failed with status $status"
 
 mkdir "$work/elsewhere"
 cd "$work/elsewhere" || fail "cannot enter $work/elsewhere"
-PROGRAM=$root/usr/bin/$name
+PROGRAM=$root/usr/games/$name
 STDERR_FILE=$work/stderr
 open_game
 play_two_games

@@ -2,8 +2,9 @@
 # Installs the game into a fresh prefix and checks that each file lands where desktops look for
 # it; starts the installed game by its desktop entry's command from a folder that holds no
 # media and has it show a face; then uninstalls it again.
-# Usage: installed.sh <build folder> <application id>, with BNG_ICON_SIZES and BNG_MEDIA listing
-# the icons' sizes and the faces and sounds
+# Usage: installed.sh <build folder> <application id>, with the build's install folders in
+# BNG_INSTALL_BINDIR and BNG_INSTALL_MEDIADIR, and BNG_ICON_SIZES and BNG_MEDIA listing the icons'
+# sizes and the faces and sounds
 set -uo pipefail
 source "$(dirname "$0")/../harness/session.sh"
 build=$(realpath "$1")
@@ -33,8 +34,8 @@ expect_file() {
     [ -f "$prefix/$1" ] || fail "the install lacks $1"
 }
 for medium in $BNG_MEDIA; do
-    expect_file "share/brannoch-number-guess/media/$medium"
-    cmp -s "$BNG_SOURCE_DIR/media/$medium" "$prefix/share/brannoch-number-guess/media/$medium" ||
+    expect_file "$BNG_INSTALL_MEDIADIR/$medium"
+    cmp -s "$BNG_SOURCE_DIR/media/$medium" "$prefix/$BNG_INSTALL_MEDIADIR/$medium" ||
         fail "the installed $medium differs from media/$medium"
 done
 desktop=share/applications/$app_id.desktop
@@ -53,7 +54,8 @@ entry() {
 }
 [ "$(entry Icon)" = "$app_id" ] || fail "the desktop entry names the icon '$(entry Icon)'"
 command=$(entry Exec)
-[ -x "$prefix/bin/$command" ] || fail "the desktop entry runs '$command', which is not installed"
+[ -x "$prefix/$BNG_INSTALL_BINDIR/$command" ] ||
+    fail "the desktop entry runs '$command', which is not installed"
 # The validators read the source files one at a time; only the installed tree shows whether the
 # metainfo's launchable, the desktop entry and the icons find each other.
 appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
@@ -62,7 +64,7 @@ appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
 cd "$elsewhere" || fail "cannot enter $elsewhere"
 STDERR_FILE=$work/stderr
 PROGRAM=$command
-open_game env PATH="$prefix/bin:$PATH"
+open_game env PATH="$prefix/$BNG_INSTALL_BINDIR:$PATH"
 # The picture box is white until the first face is loaded into it.
 face_shown() {
     [ "$(client_pixel 36 84)" != "255,255,255" ]
