@@ -38,7 +38,7 @@ pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
 }
 
 pa_sample_spec sampleLayout(const WaveFile& wave) {
-    return {sampleFormat(wave.encoding), std::uint32_t(wave.rate), std::uint8_t(wave.channels)};
+    return {sampleFormat(wave.encoding), wave.rate, std::uint8_t(wave.channels)};
 }
 
 QString because(pa_context* context) {

@@ -70,7 +70,7 @@ std::optional<WaveFile> readWave(const QByteArray& file) {
         } else if (std::memcmp(chunk, "data", 4) == 0) {
             if (!encoding || length == 0 || length % frameBytes != 0)
                 return std::nullopt;
-            return WaveFile{*encoding, int(channels), int(rate), file.mid(at, length)};
+            return WaveFile{*encoding, int(channels), rate, file.mid(at, length)};
         }
         at += length + (length & 1);
     }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <cstdint>
 #include <optional>
 
 namespace ui {
@@ -11,7 +12,7 @@ struct WaveFile {
     enum class Encoding { Unsigned8, Signed16, Signed24, Signed32, Float32 };
     Encoding encoding = Encoding::Signed16;
     int channels = 0;
-    int rate = 0;
+    std::uint32_t rate = 0;
     QByteArray samples;
 };
 
