@@ -8,6 +8,9 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <cstdint>
+#include <iterator>
+
 namespace ui {
 
 namespace {
@@ -39,6 +42,48 @@ pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
 
 pa_sample_spec sampleLayout(const WaveFile& wave) {
     return {sampleFormat(wave.encoding), wave.rate, std::uint8_t(wave.channels)};
+}
+
+// The wave format's speakers, by the bit of the channel mask that names each.
+constexpr pa_channel_position_t SpeakerOfBit[] = {
+    PA_CHANNEL_POSITION_FRONT_LEFT,
+    PA_CHANNEL_POSITION_FRONT_RIGHT,
+    PA_CHANNEL_POSITION_FRONT_CENTER,
+    PA_CHANNEL_POSITION_LFE,
+    PA_CHANNEL_POSITION_REAR_LEFT,
+    PA_CHANNEL_POSITION_REAR_RIGHT,
+    PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER,
+    PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER,
+    PA_CHANNEL_POSITION_REAR_CENTER,
+    PA_CHANNEL_POSITION_SIDE_LEFT,
+    PA_CHANNEL_POSITION_SIDE_RIGHT,
+    PA_CHANNEL_POSITION_TOP_CENTER,
+    PA_CHANNEL_POSITION_TOP_FRONT_LEFT,
+    PA_CHANNEL_POSITION_TOP_FRONT_CENTER,
+    PA_CHANNEL_POSITION_TOP_FRONT_RIGHT,
+    PA_CHANNEL_POSITION_TOP_REAR_LEFT,
+    PA_CHANNEL_POSITION_TOP_REAR_CENTER,
+    PA_CHANNEL_POSITION_TOP_REAR_RIGHT,
+};
+
+// The file's own channel order: the speakers its mask names, lowest bit first, with channels
+// beyond them unassigned; without a mask, the wave format's standard order, which for one
+// channel is mono.
+pa_channel_map channelOrder(const WaveFile& wave) {
+    pa_channel_map map;
+    if (wave.speakers == 0) {
+        pa_channel_map_init_extend(&map, unsigned(wave.channels), PA_CHANNEL_MAP_WAVEEX);
+        return map;
+    }
+    pa_channel_map_init(&map);
+    map.channels = std::uint8_t(wave.channels);
+    int channel = 0;
+    for (std::size_t bit = 0; bit < std::size(SpeakerOfBit) && channel < wave.channels; ++bit)
+        if (wave.speakers & (1u << bit))
+            map.map[channel++] = SpeakerOfBit[bit];
+    for (int aux = 0; channel < wave.channels; ++aux)
+        map.map[channel++] = pa_channel_position_t(PA_CHANNEL_POSITION_AUX0 + aux);
+    return map;
 }
 
 QString because(pa_context* context) {
@@ -221,9 +266,10 @@ void PulsePlayer::startStream() {
     endStream();
     cueWaiting_ = false;
     const pa_sample_spec layout = sampleLayout(cue_);
+    const pa_channel_map order = channelOrder(cue_);
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_stream_new_with_proplist(context_, "cue", &layout, nullptr, properties);
+    stream_ = pa_stream_new_with_proplist(context_, "cue", &layout, &order, properties);
     pa_proplist_free(properties);
     if (!stream_) {
         silent(QStringLiteral("the audio output failed") + because(context_));

@@ -14,6 +14,9 @@ struct WaveFile {
     int channels = 0;
     std::uint32_t rate = 0;
     QByteArray samples;
+    // The speaker of each channel as the extensible header's channel mask names them, lowest bit
+    // first; 0 when the file names none and its channels take the standard order.
+    std::uint32_t speakers = 0;
 };
 
 // Reads a RIFF wave file of integer or float PCM. A file cut short, or one that holds no

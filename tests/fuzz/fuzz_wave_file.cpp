@@ -34,7 +34,7 @@ int sampleBytes(ui::WaveFile::Encoding encoding) {
 
 bool same(const ui::WaveFile& a, const ui::WaveFile& b) {
     return a.encoding == b.encoding && a.channels == b.channels && a.rate == b.rate &&
-           a.samples == b.samples;
+           a.speakers == b.speakers && a.samples == b.samples;
 }
 
 } // namespace
