@@ -230,6 +230,11 @@ void PulsePlayer::connect() {
     context_ =
         pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), nullptr, properties);
     pa_proplist_free(properties);
+    if (!context_) {
+        cueWaiting_ = false;
+        silent(QStringLiteral("no audio server (no connection could be set up)"));
+        return;
+    }
     wasReady_ = false;
     pa_context_set_state_callback(
         context_,
