@@ -21,9 +21,6 @@ constexpr qint64 LargestCue = 16 << 20;
 // How soon a cue cut by the next one falls silent.
 constexpr pa_usec_t CutWithin = 40 * PA_USEC_PER_MSEC;
 
-// How long the end of the program waits for the server to confirm that a cut sound has ended.
-constexpr pa_usec_t EndingWait = 2 * PA_USEC_PER_SEC;
-
 pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
     switch (encoding) {
     case WaveFile::Encoding::Unsigned8:
@@ -102,38 +99,10 @@ private:
 };
 
 // A stream let go may still be waiting for the server to create it; it is ended as soon as it
-// exists, and whoever waits for the end is woken.
-void endWhenReady(pa_stream* stream, void* loop) {
+// exists. Its cue was never written to it, so nothing of it is heard.
+void endWhenReady(pa_stream* stream, void*) {
     if (pa_stream_get_state(stream) == PA_STREAM_READY)
         pa_stream_disconnect(stream);
-    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
-}
-
-bool ended(pa_stream* stream) {
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    return state == PA_STREAM_TERMINATED || state == PA_STREAM_FAILED;
-}
-
-// Waits, with the sound thread's lock held, until the stream has ended or the time is up.
-void waitEnded(pa_threaded_mainloop* loop, pa_stream* stream) {
-    struct Alarm {
-        pa_threaded_mainloop* loop;
-        bool rung = false;
-    } alarm{loop};
-    timeval until;
-    pa_timeval_add(pa_gettimeofday(&until), EndingWait);
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
-    pa_time_event* timer = api->time_new(
-        api, &until,
-        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
-            auto* alarm = static_cast<Alarm*>(data);
-            alarm->rung = true;
-            pa_threaded_mainloop_signal(alarm->loop, 0);
-        },
-        &alarm);
-    while (!alarm.rung && !ended(stream))
-        pa_threaded_mainloop_wait(loop);
-    api->time_free(timer);
 }
 
 } // namespace
@@ -147,19 +116,14 @@ PulsePlayer::PulsePlayer() : loop_(pa_threaded_mainloop_new()) {
         silent(QStringLiteral("the sound thread could not start"));
 }
 
-// The sound still playing is cut, and the server's word that it has ended is waited for, so
-// that nothing of it is left playing or half torn down behind the program.
+// Closing the connection ends its streams at the server, so the sound still playing is cut
+// without waiting for an answer, which a hung server would never give.
 PulsePlayer::~PulsePlayer() {
     if (!loop_)
         return;
     {
         Locked locked(loop_);
-        pa_stream* ending = stream_ ? pa_stream_ref(stream_) : nullptr;
         endStream();
-        if (ending) {
-            waitEnded(loop_, ending);
-            pa_stream_unref(ending);
-        }
         if (context_) {
             pa_context_set_state_callback(context_, nullptr, nullptr);
             pa_context_disconnect(context_);

@@ -74,7 +74,7 @@ times=$(grep -c '^lower.wav ' <<<"$heard")
     { cat "$work/found" >&2; fail "a repeated cue left stray sound"; }
 [ "$(tail -n1 <<<"$heard")" = "lower.wav whole" ] || fail "the last repeated cue was cut short"
 
-# Ended while its cue plays: the stream is cut and closed with the server's answer, and the
+# Ended while its cue plays: closing the connection cuts the stream, and the
 # program exits cleanly every time.
 for run in $(seq 200); do
     "$player" lower.wav@0 2>"$work/stderr" || fail "run $run ended with status $? after a cue"
