@@ -173,6 +173,7 @@ void PulsePlayer::play() {
         return;
     Locked locked(loop_);
     cue_ = *opened_;
+    cuePath_ = path_;
     cueWaiting_ = true;
     if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY)
         startStream();
@@ -251,8 +252,9 @@ void PulsePlayer::startStream() {
         },
         this);
     // The whole cue is written at once when the stream is ready, so nothing more is asked of
-    // the program while it plays; a short target latency keeps it in the stream's own queue
-    // rather than rendered ahead into the output, so that ending the stream silences it at once.
+    // the program while it plays; the stream's queue is as long as the server allows, and a
+    // short target latency keeps the cue in it rather than rendered ahead into the output, so
+    // that ending the stream silences it at once.
     const auto latency = std::uint32_t(pa_usec_to_bytes(CutWithin, &layout));
     const pa_buffer_attr buffer{std::uint32_t(-1), latency, std::uint32_t(-1), std::uint32_t(-1),
                                 std::uint32_t(-1)};
@@ -277,9 +279,20 @@ void PulsePlayer::streamChanged(pa_stream* stream) {
     }
 }
 
+// A cue longer than the stream's queue is refused rather than cut off where the queue ends.
 // Draining starts the sound even when it is shorter than the server's start threshold, and
 // tells when it has played out, so that the stream is let go then.
 void PulsePlayer::streamReady() {
+    const std::uint32_t holds = pa_stream_get_buffer_attr(stream_)->maxlength;
+    if (std::uint64_t(cue_.samples.size()) > holds) {
+        warn(QStringLiteral("cannot play sound %1: it is larger than the audio server holds "
+                            "(%2 bytes, at most %3)")
+                 .arg(cuePath_)
+                 .arg(cue_.samples.size())
+                 .arg(holds));
+        endStream();
+        return;
+    }
     if (pa_stream_write(stream_, cue_.samples.constData(), std::size_t(cue_.samples.size()),
                         nullptr, 0, PA_SEEK_RELATIVE) < 0) {
         silent(QStringLiteral("the audio output failed") + because(context_));

@@ -46,7 +46,9 @@ private:
     pa_stream* stream_ = nullptr;
     QString path_;
     std::optional<WaveFile> opened_;
+    // The cue given last and its file, for the sound thread.
     WaveFile cue_;
+    QString cuePath_;
     bool cueWaiting_ = false;
     bool wasReady_ = false;
     bool silent_ = false;
