@@ -21,6 +21,10 @@ constexpr qint64 LargestCue = 16 << 20;
 // How soon a cue cut by the next one falls silent.
 constexpr pa_usec_t CutWithin = 40 * PA_USEC_PER_MSEC;
 
+// A cue answers a key; one that starts later than this would answer a guess whose message the
+// player has long read, as when the audio server hangs, so it is dropped instead.
+constexpr pa_usec_t StartWithin = 500 * PA_USEC_PER_MSEC;
+
 pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
     switch (encoding) {
     case WaveFile::Encoding::Unsigned8:
@@ -123,6 +127,7 @@ PulsePlayer::~PulsePlayer() {
         return;
     {
         Locked locked(loop_);
+        disarmDeadline();
         endStream();
         if (context_) {
             pa_context_set_state_callback(context_, nullptr, nullptr);
@@ -139,6 +144,7 @@ void PulsePlayer::stop() {
         return;
     Locked locked(loop_);
     cueWaiting_ = false;
+    disarmDeadline();
     endStream();
 }
 
@@ -179,6 +185,36 @@ void PulsePlayer::play() {
         startStream();
     else
         connect();
+    if (cueWaiting_ || stream_)
+        armDeadline();
+}
+
+void PulsePlayer::armDeadline() {
+    disarmDeadline();
+    deadline_ = pa_context_rttime_new(
+        context_, pa_rtclock_now() + StartWithin,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* player) {
+            static_cast<PulsePlayer*>(player)->deadlinePassed();
+        },
+        this);
+}
+
+void PulsePlayer::disarmDeadline() {
+    if (!deadline_)
+        return;
+    pa_threaded_mainloop_get_api(loop_)->time_free(deadline_);
+    deadline_ = nullptr;
+}
+
+// A cue still waiting for its connection or its stream is dropped: the server has not answered
+// in time, and the cue is not to be heard once it does.
+void PulsePlayer::deadlinePassed() {
+    disarmDeadline();
+    if (!cueWaiting_ && !stream_)
+        return;
+    cueWaiting_ = false;
+    endStream();
+    silent(QStringLiteral("the audio server does not answer"));
 }
 
 // A connection that is still being made is waited for; one that failed is made anew.
@@ -283,6 +319,7 @@ void PulsePlayer::streamChanged(pa_stream* stream) {
 // Draining starts the sound even when it is shorter than the server's start threshold, and
 // tells when it has played out, so that the stream is let go then.
 void PulsePlayer::streamReady() {
+    disarmDeadline();
     const std::uint32_t holds = pa_stream_get_buffer_attr(stream_)->maxlength;
     if (std::uint64_t(cue_.samples.size()) > holds) {
         warn(QStringLiteral("cannot play sound %1: it is larger than the audio server holds "
