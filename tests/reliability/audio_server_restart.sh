@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The audio server comes and goes during a game, as when it starts late after log-in, crashes or
-# is restarted by an update, and the default output changes: the game plays on, every cue after
-# the server is back is heard on the output that is the default then, and standard error says
-# once that the sounds are silent and once that they are back, each time. The sounds are the
+# is restarted by an update, hangs for a while, and the default output changes: the game plays
+# on, every cue after the server is back is heard on the output that is the default then, a cue
+# given while the server hangs is never heard late, and standard error says once that the sounds
+# are silent and once that they are back, each time. A cue larger than the server holds is
+# refused with one line, and the game ends at once while the server hangs. The sounds are the
 # stand-in tones of tones.py, in the folder the program starts in.
 # Usage: audio_server_restart.sh <program>; the server is BNG_AUDIO's (see e2e/audio.sh).
 set -uo pipefail
@@ -19,9 +21,18 @@ cd "$work/play"
 python3 "$here/../e2e/tones.py" make . || fail "no stand-in tones"
 STDERR_FILE="$work/stderr"
 
+lines_said() {
+    [ "$(wc -l <"$STDERR_FILE")" -ge "$1" ]
+}
+
+# True once file $1 is larger than $2 bytes.
+larger() {
+    [ "$(stat -c %s "$1")" -gt "$2" ]
+}
+
 # Waits until standard error holds $1 lines, the last matching $2.
 said() {
-    poll test "$(wc -l <"$STDERR_FILE")" -ge "$1" &&
+    poll lines_said "$1" &&
         [ "$(wc -l <"$STDERR_FILE")" = "$1" ] && tail -n1 "$STDERR_FILE" | grep -q "$2" || {
         cat "$STDERR_FILE" >&2
         fail "standard error did not say, as line $1: $2"
@@ -47,9 +58,33 @@ said 4 'sounds are back'
 
 add_sink bng2 || fail "no second output"
 hear bng2 lower.wav guesses 7 || fail "a cue was not heard on the new default output"
+
+# The server hangs: the cue of a guess is dropped, and once the server answers again it is not
+# heard late, in the second of output before the next guess's cue (44100 bytes recorded).
+start_recording "$work/hung.raw" bng2 || fail "the output could not be recorded"
+kill -STOP "${AUDIO_SERVER_PIDS[@]}"
+guesses 7
+said 5 'sounds are silent: the audio server does not answer'
+kill -CONT "${AUDIO_SERVER_PIDS[@]}"
+poll larger "$work/hung.raw" $(($(stat -c %s "$work/hung.raw") + 44100)) ||
+    fail "no output after a hang"
+guesses 3
+poll cue_recorded "$work/hung.raw" higher.wav || fail "the first cue after a hang was not heard"
+stop_recording
+cue_recorded "$work/hung.raw" lower.wav && fail "a cue given while the server hung was heard late"
+said 6 'sounds are back'
+
+# A win cue too large for the server, and the end of the game while the server hangs.
+python3 -c 'import sys, wave; w = wave.open(sys.argv[1], "wb"); w.setnchannels(1)
+w.setsampwidth(2); w.setframerate(22050); w.writeframes(bytes(15 << 20))' gotit.wav
 guesses 5
 wait_question || fail "the right guess did not ask to play again"
+said 7 'cannot play sound .*gotit.wav: it is larger than the audio server holds'
+kill -STOP "${AUDIO_SERVER_PIDS[@]}"
 click_no
-[ "$(wc -l <"$STDERR_FILE")" = 4 ] || { cat "$STDERR_FILE" >&2; fail "more was said than four lines"; }
-echo "on $AUDIO_KIND: sounds came back after a late start and a restart, and followed the default output:"
+kill -CONT "${AUDIO_SERVER_PIDS[@]}"
+[ "$(wc -l <"$STDERR_FILE")" = 7 ] ||
+    { cat "$STDERR_FILE" >&2; fail "more was said than seven lines"; }
+echo "on $AUDIO_KIND: sounds came back after a late start, a restart and a hang, and followed" \
+    "the default output:"
 cat "$STDERR_FILE"
