@@ -8,6 +8,9 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <cstdint>
+#include <iterator>
+
 namespace ui {
 
 namespace {
@@ -18,8 +21,9 @@ constexpr qint64 LargestCue = 16 << 20;
 // How soon a cue cut by the next one falls silent.
 constexpr pa_usec_t CutWithin = 40 * PA_USEC_PER_MSEC;
 
-// How long the end of the program waits for the server to confirm that a cut sound has ended.
-constexpr pa_usec_t EndingWait = 2 * PA_USEC_PER_SEC;
+// A cue answers a key; one that starts later than this would answer a guess whose message the
+// player has long read, as when the audio server hangs, so it is dropped instead.
+constexpr pa_usec_t StartWithin = 500 * PA_USEC_PER_MSEC;
 
 pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
     switch (encoding) {
@@ -38,7 +42,49 @@ pa_sample_format_t sampleFormat(WaveFile::Encoding encoding) {
 }
 
 pa_sample_spec sampleLayout(const WaveFile& wave) {
-    return {sampleFormat(wave.encoding), std::uint32_t(wave.rate), std::uint8_t(wave.channels)};
+    return {sampleFormat(wave.encoding), wave.rate, std::uint8_t(wave.channels)};
+}
+
+// The wave format's speakers, by the bit of the channel mask that names each.
+constexpr pa_channel_position_t SpeakerOfBit[] = {
+    PA_CHANNEL_POSITION_FRONT_LEFT,
+    PA_CHANNEL_POSITION_FRONT_RIGHT,
+    PA_CHANNEL_POSITION_FRONT_CENTER,
+    PA_CHANNEL_POSITION_LFE,
+    PA_CHANNEL_POSITION_REAR_LEFT,
+    PA_CHANNEL_POSITION_REAR_RIGHT,
+    PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER,
+    PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER,
+    PA_CHANNEL_POSITION_REAR_CENTER,
+    PA_CHANNEL_POSITION_SIDE_LEFT,
+    PA_CHANNEL_POSITION_SIDE_RIGHT,
+    PA_CHANNEL_POSITION_TOP_CENTER,
+    PA_CHANNEL_POSITION_TOP_FRONT_LEFT,
+    PA_CHANNEL_POSITION_TOP_FRONT_CENTER,
+    PA_CHANNEL_POSITION_TOP_FRONT_RIGHT,
+    PA_CHANNEL_POSITION_TOP_REAR_LEFT,
+    PA_CHANNEL_POSITION_TOP_REAR_CENTER,
+    PA_CHANNEL_POSITION_TOP_REAR_RIGHT,
+};
+
+// The file's own channel order: the speakers its mask names, lowest bit first, with channels
+// beyond them unassigned; without a mask, the wave format's standard order, which for one
+// channel is mono.
+pa_channel_map channelOrder(const WaveFile& wave) {
+    pa_channel_map map;
+    if (wave.speakers == 0) {
+        pa_channel_map_init_extend(&map, unsigned(wave.channels), PA_CHANNEL_MAP_WAVEEX);
+        return map;
+    }
+    pa_channel_map_init(&map);
+    map.channels = std::uint8_t(wave.channels);
+    int channel = 0;
+    for (std::size_t bit = 0; bit < std::size(SpeakerOfBit) && channel < wave.channels; ++bit)
+        if (wave.speakers & (1u << bit))
+            map.map[channel++] = SpeakerOfBit[bit];
+    for (int aux = 0; channel < wave.channels; ++aux)
+        map.map[channel++] = pa_channel_position_t(PA_CHANNEL_POSITION_AUX0 + aux);
+    return map;
 }
 
 QString because(pa_context* context) {
@@ -57,38 +103,10 @@ private:
 };
 
 // A stream let go may still be waiting for the server to create it; it is ended as soon as it
-// exists, and whoever waits for the end is woken.
-void endWhenReady(pa_stream* stream, void* loop) {
+// exists. Its cue was never written to it, so nothing of it is heard.
+void endWhenReady(pa_stream* stream, void*) {
     if (pa_stream_get_state(stream) == PA_STREAM_READY)
         pa_stream_disconnect(stream);
-    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
-}
-
-bool ended(pa_stream* stream) {
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    return state == PA_STREAM_TERMINATED || state == PA_STREAM_FAILED;
-}
-
-// Waits, with the sound thread's lock held, until the stream has ended or the time is up.
-void waitEnded(pa_threaded_mainloop* loop, pa_stream* stream) {
-    struct Alarm {
-        pa_threaded_mainloop* loop;
-        bool rung = false;
-    } alarm{loop};
-    timeval until;
-    pa_timeval_add(pa_gettimeofday(&until), EndingWait);
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
-    pa_time_event* timer = api->time_new(
-        api, &until,
-        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
-            auto* alarm = static_cast<Alarm*>(data);
-            alarm->rung = true;
-            pa_threaded_mainloop_signal(alarm->loop, 0);
-        },
-        &alarm);
-    while (!alarm.rung && !ended(stream))
-        pa_threaded_mainloop_wait(loop);
-    api->time_free(timer);
 }
 
 } // namespace
@@ -102,19 +120,15 @@ PulsePlayer::PulsePlayer() : loop_(pa_threaded_mainloop_new()) {
         silent(QStringLiteral("the sound thread could not start"));
 }
 
-// The sound still playing is cut, and the server's word that it has ended is waited for, so
-// that nothing of it is left playing or half torn down behind the program.
+// Closing the connection ends its streams at the server, so the sound still playing is cut
+// without waiting for an answer, which a hung server would never give.
 PulsePlayer::~PulsePlayer() {
     if (!loop_)
         return;
     {
         Locked locked(loop_);
-        pa_stream* ending = stream_ ? pa_stream_ref(stream_) : nullptr;
+        disarmDeadline();
         endStream();
-        if (ending) {
-            waitEnded(loop_, ending);
-            pa_stream_unref(ending);
-        }
         if (context_) {
             pa_context_set_state_callback(context_, nullptr, nullptr);
             pa_context_disconnect(context_);
@@ -130,6 +144,7 @@ void PulsePlayer::stop() {
         return;
     Locked locked(loop_);
     cueWaiting_ = false;
+    disarmDeadline();
     endStream();
 }
 
@@ -164,11 +179,42 @@ void PulsePlayer::play() {
         return;
     Locked locked(loop_);
     cue_ = *opened_;
+    cuePath_ = path_;
     cueWaiting_ = true;
     if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY)
         startStream();
     else
         connect();
+    if (cueWaiting_ || stream_)
+        armDeadline();
+}
+
+void PulsePlayer::armDeadline() {
+    disarmDeadline();
+    deadline_ = pa_context_rttime_new(
+        context_, pa_rtclock_now() + StartWithin,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* player) {
+            static_cast<PulsePlayer*>(player)->deadlinePassed();
+        },
+        this);
+}
+
+void PulsePlayer::disarmDeadline() {
+    if (!deadline_)
+        return;
+    pa_threaded_mainloop_get_api(loop_)->time_free(deadline_);
+    deadline_ = nullptr;
+}
+
+// A cue still waiting for its connection or its stream is dropped: the server has not answered
+// in time, and the cue is not to be heard once it does.
+void PulsePlayer::deadlinePassed() {
+    disarmDeadline();
+    if (!cueWaiting_ && !stream_)
+        return;
+    cueWaiting_ = false;
+    endStream();
+    silent(QStringLiteral("the audio server does not answer"));
 }
 
 // A connection that is still being made is waited for; one that failed is made anew.
@@ -185,6 +231,11 @@ void PulsePlayer::connect() {
     context_ =
         pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), nullptr, properties);
     pa_proplist_free(properties);
+    if (!context_) {
+        cueWaiting_ = false;
+        silent(QStringLiteral("no audio server (no connection could be set up)"));
+        return;
+    }
     wasReady_ = false;
     pa_context_set_state_callback(
         context_,
@@ -221,9 +272,10 @@ void PulsePlayer::startStream() {
     endStream();
     cueWaiting_ = false;
     const pa_sample_spec layout = sampleLayout(cue_);
+    const pa_channel_map order = channelOrder(cue_);
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_stream_new_with_proplist(context_, "cue", &layout, nullptr, properties);
+    stream_ = pa_stream_new_with_proplist(context_, "cue", &layout, &order, properties);
     pa_proplist_free(properties);
     if (!stream_) {
         silent(QStringLiteral("the audio output failed") + because(context_));
@@ -236,8 +288,9 @@ void PulsePlayer::startStream() {
         },
         this);
     // The whole cue is written at once when the stream is ready, so nothing more is asked of
-    // the program while it plays; a short target latency keeps it in the stream's own queue
-    // rather than rendered ahead into the output, so that ending the stream silences it at once.
+    // the program while it plays; the stream's queue is as long as the server allows, and a
+    // short target latency keeps the cue in it rather than rendered ahead into the output, so
+    // that ending the stream silences it at once.
     const auto latency = std::uint32_t(pa_usec_to_bytes(CutWithin, &layout));
     const pa_buffer_attr buffer{std::uint32_t(-1), latency, std::uint32_t(-1), std::uint32_t(-1),
                                 std::uint32_t(-1)};
@@ -262,9 +315,21 @@ void PulsePlayer::streamChanged(pa_stream* stream) {
     }
 }
 
+// A cue longer than the stream's queue is refused rather than cut off where the queue ends.
 // Draining starts the sound even when it is shorter than the server's start threshold, and
 // tells when it has played out, so that the stream is let go then.
 void PulsePlayer::streamReady() {
+    disarmDeadline();
+    const std::uint32_t holds = pa_stream_get_buffer_attr(stream_)->maxlength;
+    if (std::uint64_t(cue_.samples.size()) > holds) {
+        warn(QStringLiteral("cannot play sound %1: it is larger than the audio server holds "
+                            "(%2 bytes, at most %3)")
+                 .arg(cuePath_)
+                 .arg(cue_.samples.size())
+                 .arg(holds));
+        endStream();
+        return;
+    }
     if (pa_stream_write(stream_, cue_.samples.constData(), std::size_t(cue_.samples.size()),
                         nullptr, 0, PA_SEEK_RELATIVE) < 0) {
         silent(QStringLiteral("the audio output failed") + because(context_));

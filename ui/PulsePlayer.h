@@ -8,6 +8,7 @@
 struct pa_context;
 struct pa_stream;
 struct pa_threaded_mainloop;
+struct pa_time_event;
 
 namespace ui {
 
@@ -17,7 +18,8 @@ namespace ui {
 //
 // The connection lives on a thread of the sound library's, never on the game's event loop, so
 // no call here runs a handler inside another. When the server goes away, cues are silent; the
-// next cue connects again, and sounds come back once a server answers.
+// next cue connects again, and sounds come back once a server answers. A cue that has not
+// started soon after it was given is dropped, never heard late, as when the server hangs.
 class PulsePlayer : public SoundPlayer {
 public:
     PulsePlayer();
@@ -34,6 +36,9 @@ public:
 private:
     // Everything below runs with the sound thread's lock held.
     void connect();
+    void armDeadline();
+    void disarmDeadline();
+    void deadlinePassed();
     void startStream();
     void endStream();
     void streamReady();
@@ -44,9 +49,12 @@ private:
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
+    pa_time_event* deadline_ = nullptr;
     QString path_;
     std::optional<WaveFile> opened_;
+    // The cue given last and its file, for the sound thread.
     WaveFile cue_;
+    QString cuePath_;
     bool cueWaiting_ = false;
     bool wasReady_ = false;
     bool silent_ = false;

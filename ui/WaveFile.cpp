@@ -48,6 +48,7 @@ std::optional<WaveFile> readWave(const QByteArray& file) {
     std::uint32_t channels = 0;
     std::uint32_t rate = 0;
     std::uint32_t frameBytes = 0;
+    std::uint32_t speakers = 0;
     for (qsizetype at = 12; at + 8 <= size;) {
         const char* chunk = data + at;
         const std::uint32_t length = little(chunk + 4, 4);
@@ -60,9 +61,13 @@ std::optional<WaveFile> readWave(const QByteArray& file) {
             rate = little(chunk + 12, 4);
             frameBytes = little(chunk + 20, 2);
             const std::uint32_t bits = little(chunk + 22, 2);
-            // The extensible header names its format in the first two bytes of its GUID.
-            if (format == FormatExtensible && length >= 26)
+            // The extensible header names the speakers of the channels, and its format in the
+            // first two bytes of its GUID.
+            speakers = 0;
+            if (format == FormatExtensible && length >= 26) {
+                speakers = little(chunk + 28, 4);
                 format = little(chunk + 32, 2);
+            }
             encoding = encodingOf(format, bits);
             if (!encoding || channels == 0 || channels > 8 || rate == 0 ||
                 frameBytes != channels * (bits / 8))
@@ -70,7 +75,7 @@ std::optional<WaveFile> readWave(const QByteArray& file) {
         } else if (std::memcmp(chunk, "data", 4) == 0) {
             if (!encoding || length == 0 || length % frameBytes != 0)
                 return std::nullopt;
-            return WaveFile{*encoding, int(channels), int(rate), file.mid(at, length)};
+            return WaveFile{*encoding, int(channels), rate, file.mid(at, length), speakers};
         }
         at += length + (length & 1);
     }

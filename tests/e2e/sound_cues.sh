@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game's sound player, heard through a private audio server: a cue sounds whole, a cue cuts
 # the one still playing, a cue repeated quickly sounds every time, and without an audio server
-# or without the sound module the cues are silent with one line of explanation, and a program
-# ended while its cue plays ends cleanly, time after time.
+# or without the sound module the cues are silent with one line of explanation, a cue too large
+# for the server is refused with one, and a program ended while its cue plays ends cleanly, time
+# after time.
 # Usage: sound_cues.sh <program>; the cue player is beside the program. It plays the stand-in
 # tones of tones.py, from the folder it starts in. The audio server is BNG_AUDIO's (see
 # harness/audio.sh).
@@ -71,12 +72,19 @@ listen "${cues[@]}" '?20.lower.wav.whole'
     { printf 'heard:\n%s\n' "$heard" >&2; fail "a cue given twenty times was not heard twenty times alone"; }
 [ "$(tail -n1 <<<"$heard")" = "lower.wav whole" ] || fail "the last repeated cue was cut short"
 
-# Ended while its cue plays: the stream is cut and closed with the server's answer, and the
+# Ended while its cue plays: closing the connection cuts the stream, and the
 # program exits cleanly every time.
 for run in $(seq 200); do
     "$player" lower.wav 2>"$work/stderr" || fail "run $run ended with status $? after a cue"
     [ -s "$work/stderr" ] && { cat "$work/stderr" >&2; fail "run $run complained at its end"; }
 done
+
+# A cue larger than the server holds is refused, with one line, rather than cut off.
+python3 -c 'import sys, wave; w = wave.open(sys.argv[1], "wb"); w.setnchannels(1)
+w.setsampwidth(2); w.setframerate(22050); w.writeframes(bytes(15 << 20))' huge.wav
+"$player" huge.wav 2>"$work/stderr" || fail "the cue player failed for a cue too large"
+said_once 'cannot play sound .*huge.wav: it is larger than the audio server holds' \
+    "a cue too large for the server was not refused with one line"
 
 # No audio server: the cues are silent, the player goes on, and says so once.
 stop_audio
@@ -94,4 +102,5 @@ cp "$player" "$work/alone/"
 said_once 'cannot play sounds: .*missing' \
     "without the sound module the player did not say so on one line"
 echo "on $AUDIO_KIND: cues heard whole, cut by the next, twenty of twenty repeats;" \
-    "200 clean ends during a cue; silent with one line without a server or the module"
+    "200 clean ends during a cue; one line for a cue too large, and silent with one line" \
+    "without a server or the module"

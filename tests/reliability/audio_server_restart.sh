@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The audio server comes and goes during a game, as when it starts late after log-in, crashes or
-# is restarted by an update, and the default output changes: the game plays on, every cue after
-# the server is back is heard on the output that is the default then, and standard error says
-# once that the sounds are silent and once that they are back, each time. A whole game
-# afterwards is heard cue by cue, in order. The sounds are the stand-in tones of tones.py, in the
-# folder the program starts in.
+# is restarted by an update, hangs for a while, and the default output changes: the game plays
+# on, every cue after the server is back is heard on the output that is the default then, a cue
+# given while the server hangs is never heard late, and standard error says once that the sounds
+# are silent and once that they are back, each time. A whole game afterwards is heard cue by
+# cue, in order, and the game ends at once while the server hangs. The sounds are the stand-in
+# tones of tones.py, in the folder the program starts in.
 # Usage: audio_server_restart.sh <program>; the server is BNG_AUDIO's (see harness/audio.sh).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +22,11 @@ STDERR_FILE="$work/stderr"
 # True when standard error holds $1 lines, the last matching $2.
 _said() {
     [ "$(wc -l <"$STDERR_FILE")" = "$1" ] && tail -n1 "$STDERR_FILE" | grep -q "$2"
+}
+
+# True once file $1 is larger than $2 bytes.
+larger() {
+    [ "$(stat -c %s "$1")" -gt "$2" ]
 }
 
 # Waits until standard error holds $1 lines, the last matching $2.
@@ -47,6 +53,23 @@ said 4 'sounds are back'
 
 add_sink bng2 || fail "no second output"
 hear bng2 lower.wav guesses 7 || fail "a cue was not heard on the new default output"
+
+# The server hangs: the cue of a guess is dropped, and once the server answers again it is not
+# heard late, in the second of output before the next guess's cue (44100 bytes recorded).
+start_recording "$work/hung.raw" bng2 || fail "the output could not be recorded"
+kill -STOP "${AUDIO_SERVER_PIDS[@]}"
+guesses 7
+said 5 'sounds are silent: the audio server does not answer'
+kill -CONT "${AUDIO_SERVER_PIDS[@]}"
+wait_until larger "$work/hung.raw" $(($(stat -c %s "$work/hung.raw") + 44100)) ||
+    fail "no output after a hang"
+guesses 3
+wait_until heard higher.wav || fail "the first cue after a hang was not heard"
+stop_recording
+[ "$(cues_in "$work/hung.raw" | cut -d' ' -f1)" = higher.wav ] ||
+    { cues_in "$work/hung.raw" >&2; fail "a cue given while the server hung was heard late"; }
+said 6 'sounds are back'
+
 guesses 5
 wait_question || fail "the right guess did not ask to play again"
 click_yes
@@ -69,8 +92,11 @@ stop_recording
 [ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = $'ivegot.wav\nhigher.wav\nlower.wav\ngotit.wav' ] ||
     { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard in order"; }
 
+# The game ends at once while the server hangs.
+kill -STOP "${AUDIO_SERVER_PIDS[@]}"
 click_no
-[ "$(wc -l <"$STDERR_FILE")" = 4 ] || { cat "$STDERR_FILE" >&2; fail "more was said than four lines"; }
-echo "on $AUDIO_KIND: sounds came back after a late start and a restart, followed the default" \
-    "output, and a whole game was heard in order:"
+kill -CONT "${AUDIO_SERVER_PIDS[@]}"
+[ "$(wc -l <"$STDERR_FILE")" = 6 ] || { cat "$STDERR_FILE" >&2; fail "more was said than six lines"; }
+echo "on $AUDIO_KIND: sounds came back after a late start, a restart and a hang, followed the" \
+    "default output, and a whole game was heard in order:"
 cat "$STDERR_FILE"
