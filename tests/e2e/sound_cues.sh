@@ -82,7 +82,12 @@ done
 # A cue larger than the server holds is refused, with one line, rather than cut off.
 python3 -c 'import sys, wave; w = wave.open(sys.argv[1], "wb"); w.setnchannels(1)
 w.setsampwidth(2); w.setframerate(22050); w.writeframes(bytes(15 << 20))' huge.wav
-"$player" huge.wav 2>"$work/stderr" || fail "the cue player failed for a cue too large"
+# The server's limit is known once the cue's stream is made: the player waits for the line.
+(wait_until test -s "$work/stderr" && touch "$work/said") &
+waiter=$!
+timeout "$DEADLINE" "$player" huge.wav "?$work/said" 2>"$work/stderr" ||
+    fail "the cue player failed for a cue too large, or said nothing"
+wait "$waiter"
 said_once 'cannot play sound .*huge.wav: it is larger than the audio server holds' \
     "a cue too large for the server was not refused with one line"
 

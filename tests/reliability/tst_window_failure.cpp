@@ -12,8 +12,9 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::newRow("no memory") << "bad_alloc"
                                    << "Run-time error '7':||Out of memory";
-        QTest::newRow("other failure") << "exception"
-                                       << "Run-time error '51':||Internal error";
+        QTest::newRow("other failure")
+            << "exception"
+            << "Run-time error '51':||Internal error: the window could not be made";
     }
 
     void reportedOnceAndEnds() {
