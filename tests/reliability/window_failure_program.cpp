@@ -1,8 +1,10 @@
 // The game's main window, with an About window that cannot be built: Help > About fails the way
 // the argument names, so that the failure report on the real event path can be watched from the
-// outside. It prints every report it sees, then accepts it. Usage: window_failure_program
-// bad_alloc|exception
+// outside. It prints every report it sees, then accepts it; with "twice", Help > License, which
+// cannot be built either, fails too while the report is open.
+// Usage: window_failure_program bad_alloc|exception|twice
 #include "app/Dispatch.h"
+#include "app/RuntimeError.h"
 #include "app/WindowRegistry.h"
 #include "game/Form1.h"
 
@@ -12,9 +14,11 @@
 
 #include <cstdio>
 #include <new>
-
-class Form4;
 #include <stdexcept>
+#include <utility>
+
+class Form3;
+class Form4;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -23,9 +27,12 @@ int main(int argc, char* argv[]) {
 
     app::WindowRegistry windows;
     windows.add<Form1>([] { return new Form1; });
+    windows.add<Form3>([]() -> QWidget* { throw std::runtime_error("the sound card caught fire"); });
     windows.add<Form4>([failure]() -> QWidget* {
         if (failure == "bad_alloc")
             throw std::bad_alloc();
+        if (failure == "twice")
+            throw app::RuntimeError(6, QStringLiteral("Overflow"));
         throw std::runtime_error("the window could not be made");
     });
     auto* form1 = static_cast<Form1*>(windows.get<Form1>());
@@ -33,8 +40,11 @@ int main(int argc, char* argv[]) {
     form1->show();
 
     QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [] {
+    bool failedAgain = failure != "twice";
+    QObject::connect(&watcher, &QTimer::timeout, [form1, &failedAgain] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (!std::exchange(failedAgain, true))
+                form1->License->trigger();
             std::printf("REPORT %s\n", qPrintable(box->text().replace(u'\n', u'|')));
             std::fflush(stdout);
             box->accept();
