@@ -72,7 +72,8 @@ face_shown() {
 
 # Window lists on X11 take the icon from the window itself and match it to the desktop entry
 # by its class.
-xprop -id "$window" -notype _NET_WM_ICON | grep -q '=' || fail "the window carries no icon"
+# (grep reads all of xprop's long answer: stopping at the first line would fail the pipe.)
+xprop -id "$window" -notype _NET_WM_ICON | grep '=' >/dev/null || fail "the window carries no icon"
 class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
 [ "$class" = "$(entry StartupWMClass)" ] ||
     fail "the window's class '$class' does not match the desktop entry's StartupWMClass"
