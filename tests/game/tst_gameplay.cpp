@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "ui/WavePlayer.h"
 
 #include <QTest>
 
@@ -59,7 +58,6 @@ private slots:
     void styleChosenWhileTheQuestionShows();
     void countStopsAtItsLargestAndTheGuessIsStillJudged();
     void missingFaceLeavesThePreviousOne();
-    void missingMediaLeaveTheGameGoing();
     void oddInputNeverStopsTheGame_data();
     void oddInputNeverStopsTheGame();
 };
@@ -478,20 +476,6 @@ void TestGameplay::missingFaceLeavesThePreviousOne() {
     QCOMPARE(form.Text3->text(), QString());
     game.guess(QStringLiteral("1"));
     QVERIFY(form.Image1->pixmap().cacheKey() != startFace);
-}
-
-void TestGameplay::missingMediaLeaveTheGameGoing() {
-    GameFixture game(QStringList{});
-    Form1& form = *game.form;
-    // The real sound player, with nothing to play.
-    form.MMControl1 = std::make_unique<ui::WavePlayer>();
-    game.startStandard(QStringLiteral("5"), QStringLiteral("5"));
-    game.guess(QStringLiteral("9"));
-    game.guess(QStringLiteral("5"));
-    QCOMPARE(form.Label3->text(), QStringLiteral("You got my number!"));
-    QVERIFY(form.Command2->isVisible());
-    form.Command2->click();
-    QCOMPARE(visibleControls(form), QStringList());
 }
 
 void TestGameplay::oddInputNeverStopsTheGame_data() {

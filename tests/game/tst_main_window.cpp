@@ -50,8 +50,6 @@ private slots:
     void eachEventReachesItsHandler();
     void endingEventsEndTheProgram_data();
     void endingEventsEndTheProgram();
-    void messagesShowWholeInTheirLabel_data();
-    void messagesShowWholeInTheirLabel();
     void resizingMovesNothing();
     void enterInALimitBoxPressesGoOnlyWhileEnabled();
     void helpMenuShowsOneWindowEach();
@@ -401,26 +399,6 @@ void TestMainWindow::endingEventsEndTheProgram() {
     else
         form.exit->trigger();
     QVERIFY(app::programEnded());
-}
-
-void TestMainWindow::messagesShowWholeInTheirLabel_data() {
-    QTest::addColumn<QString>("message");
-    for (const char* message : {"Enter Numbers to Guess Between then press GO!",
-                                "I've got the number! What's your guess?", "My number is lower.",
-                                "My number is higher.", "You got my number!"})
-        QTest::newRow(message) << QString::fromLatin1(message);
-}
-
-void TestMainWindow::messagesShowWholeInTheirLabel() {
-    QFETCH(QString, message);
-    GameFixture game;
-    QLabel* label = game.form->Label3;
-    const QRect room = label->contentsRect();
-    const QRect needed =
-        label->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, message);
-    QVERIFY(label->wordWrap());
-    QVERIFY2(room.contains(needed),
-             qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
 }
 
 void TestMainWindow::resizingMovesNothing() {

@@ -13,7 +13,6 @@ Usage:
     tones.py find <recording>       prints what a raw 16-bit mono 22,050 Hz recording holds:
         cue <file> whole|cut <start ms> <played ms>   for each cue heard, in order of time
         stray <start ms> <length ms>                  for each stretch no cue explains
-        span <first loud ms> <last loud ms>           or "span none" for a silent recording
     tones.py watch <recording> <folder>
         follows a recording as it grows, until it is ended: for the n-th cue whose body is
         heard it makes the files <n>.<file> and <file> in folder, and <n>.<file>.whole and
@@ -144,8 +143,6 @@ def find(path):
         elif stray is not None:
             print(f"stray {stray * 10} {(k - stray) * 10}")
             stray = None
-    loud = [k for k, mark in enumerate(marks) if mark is not None]
-    print(f"span {loud[0] * 10} {(loud[-1] + 1) * 10}" if loud else "span none")
 
 
 def watch(path, folder):
