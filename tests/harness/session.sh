@@ -148,16 +148,17 @@ session_command() {
         nothing_left "BNG_SUITE=$1"
         return
     fi
-    while [ $# -gt 0 ]; do
-        case $1 in
-            --suite) suite=$2; shift ;;
-            --display | --bus) options+=("$1") ;;
-            --audio) options+=("$1" "$2"); shift ;;
-            --) shift; break ;;
-            *) echo "usage: see $0" >&2; return 2 ;;
-        esac
+    # Everything before "--" but the suite is start_session's.
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        if [ "$1" = --suite ]; then
+            suite=$2
+            shift
+        else
+            options+=("$1")
+        fi
         shift
     done
+    shift
     # The marks are set before anything is started, so that everything started carries them.
     BNG_RUN=$(mktemp -u) BNG_SUITE=$suite
     export BNG_RUN BNG_SUITE
