@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Help menu opens the three information windows; each stays open on its own, and the
-# program ends only when the last window is closed. Screenshots of the three windows are kept
+# program ends only when the last window is closed; a window asked for again while covered comes
+# to the front. Screenshots of the three windows are kept
 # in $BNG_SHOTS_DIR if set. Usage: info_windows.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,9 +33,22 @@ STDERR_FILE=$work/stderr
 open_game
 main=$window
 
+# What window $1's place on the screen shows.
+screen_print() {
+    window_geometry "$1"
+    grab "$WINDOW_X" "$WINDOW_Y" "$WINDOW_WIDTH" "$WINDOW_HEIGHT" - | md5sum
+}
+
 help=$(open_window 1 Help help) || exit 1
+help_shown=$(screen_print "$help")
 license=$(open_window 2 License license) || exit 1
 about=$(open_window 3 About about) || exit 1
+
+# Asked for again while the others cover it, the Help window comes to the front as it was.
+[ "$(screen_print "$help")" != "$help_shown" ] || fail "the other windows do not cover Help"
+[ "$(open_info_window "$main" 1 Help)" = "$help" ] || fail "Help was asked for and another came"
+_help_in_front() { [ "$(screen_print "$help")" = "$help_shown" ]; }
+wait_until _help_in_front || fail "the Help window, asked for again, stayed behind the others"
 
 # A program that ended would take all its windows with it; one that closes a window on request
 # is still running.

@@ -87,6 +87,12 @@ void TestGameplay::styleItemsShowTheirControls() {
     QCOMPARE(std::int16_t(form.gamestle), std::int16_t(style));
     QCOMPARE(form.Label5->text(), QStringLiteral("0"));
     QVERIFY(!form.Command1->isEnabled());
+    // GO! brings the message line into view in every style, with the start prompt.
+    QTest::keyClicks(form.Text1, QStringLiteral("9"));
+    QTest::keyClicks(form.Text2, QStringLiteral("1"));
+    form.Command1->click();
+    QVERIFY(form.Label3->isVisible() && form.Text3->isVisible());
+    QCOMPARE(form.Label3->text(), QStringLiteral("I've got the number! What's your guess?"));
 }
 
 void TestGameplay::noUpperLimitDrawsWithoutReseeding() {
@@ -275,8 +281,9 @@ void TestGameplay::mouseInTheGuessBox() {
     QTest::keyClicks(form.Text3, "0");
     mouse(form.Text3);
     QCOMPARE(form.Label5->text(), count);
-    QCOMPARE(form.Label3->text(), count == u"1" ? QStringLiteral("You got my number!")
-                                                : QStringLiteral("I've got the number! What's your guess?"));
+    QCOMPARE(form.Label3->text(), count == u"1"
+                                      ? QStringLiteral("You got my number!")
+                                      : QStringLiteral("I've got the number! What's your guess?"));
 }
 
 void TestGameplay::cueShowsMessageThenFaceThenFiveSoundWrites() {
@@ -412,7 +419,9 @@ void TestGameplay::yesClearsTheWindowAndLeavesGoDisabled() {
     QCOMPARE(form.Label5->text(), QStringLiteral("7"));
     // Both limit boxes hold text, so only the nested lower-limit rule can disable GO here.
     form.Command1->setEnabled(true);
-    form.Command2->click();
+    // Enter on the focused Yes! presses it, not the window's default button GO!.
+    form.Command2->setFocus();
+    QTest::keyClick(form.Command2, Qt::Key_Return);
     QCOMPARE(visibleControls(form), QStringList());
     QVERIFY(!form.Command1->isEnabled());
     QCOMPARE(form.Text1->text(), QString());

@@ -91,6 +91,9 @@ void TestMainWindow::controlsMatchTheDesign_data() {
     // Positions in pixels: the design's twips divided by 15.
     QTest::newRow("Picture1") << "Picture1"
                               << "" << QRect(8, 56, 57, 57) << 11 << false << "Face";
+    // Inside its frame's sunken border, in the frame's own pixels.
+    QTest::newRow("Image1") << "Image1"
+                            << "" << QRect(2, 2, 49, 49) << 11 << false << "Face";
     QTest::newRow("Command3") << "Command3"
                               << "No." << QRect(184, 136, 65, 17) << 11 << false << "";
     QTest::newRow("Command2") << "Command2"
@@ -362,13 +365,15 @@ void TestMainWindow::eachEventReachesItsHandler() {
 }
 
 void TestMainWindow::endingEventsEndTheProgram_data() {
-    QTest::addColumn<bool>("afterAWin");
-    QTest::newRow("Command3_Click") << true;
-    QTest::newRow("exit_Click") << false;
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Command3_Click") << "click No.";
+    QTest::newRow("Command3_Click, Enter") << "Enter on No.";
+    QTest::newRow("exit_Click") << "Exit";
 }
 
 void TestMainWindow::endingEventsEndTheProgram() {
-    QFETCH(bool, afterAWin);
+    QFETCH(QString, way);
+    const bool afterAWin = way != u"Exit";
     // A program ends only once, so each ending is watched in a run of this test of its own.
     if (!qEnvironmentVariableIsSet("BNG_ENDING_RUN")) {
         QProcess run;
@@ -394,11 +399,18 @@ void TestMainWindow::endingEventsEndTheProgram() {
         game.guess(QStringLiteral("1"));
     }
     QVERIFY(!app::programEnded());
-    if (afterAWin)
+    if (way == u"click No.") {
         QTest::mouseClick(form.Command3, Qt::LeftButton);
-    else
+    } else if (way == u"Enter on No.") {
+        form.Command3->setFocus();
+        QTest::keyClick(form.Command3, Qt::Key_Return);
+    } else {
         form.exit->trigger();
+    }
     QVERIFY(app::programEnded());
+    // Events still queued when the program ended run no handler.
+    form.Dynamic->trigger();
+    QCOMPARE(form.gamestle, game::GameStyle::Standard);
 }
 
 void TestMainWindow::resizingMovesNothing() {

@@ -3,9 +3,13 @@
 #include "game/Rnd.h"
 #include "game/SecretDraw.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cfloat>
+#include <chrono>
 #include <clocale>
 #include <cmath>
 
@@ -29,6 +33,7 @@ private slots:
     void upperLimitDraw();
     void noUpperLimitKeepsItsRange();
     void generatorRepeatsItsStartAndResolution();
+    void reseedingFollowsTheClock();
     void countStopsAtItsLargestValue();
 };
 
@@ -89,11 +94,22 @@ void TestRules::readNumber() {
 void TestRules::readNumberIgnoresLocale() {
     const char* was = std::setlocale(LC_NUMERIC, nullptr);
     const QByteArray saved = was ? was : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
-        QSKIP("no locale with a decimal comma is installed");
+    // A machine that has no locale with a decimal comma built gets one of its own, built here
+    // from the locale sources that every Debian machine with the locales package has.
+    QTemporaryDir locales;
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+        QProcess::execute(QStringLiteral("localedef"),
+                          {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                           QStringLiteral("UTF-8"),
+                           locales.filePath(QStringLiteral("de_DE.UTF-8"))});
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        QVERIFY2(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), "no locale with a decimal comma");
+    }
+    QCOMPARE(localeconv()->decimal_point, QByteArray(","));
     const double point = ReadNumber(u"2.5");
     const double comma = ReadNumber(u"2,5");
     std::setlocale(LC_NUMERIC, saved.constData());
+    qunsetenv("LOCPATH");
     QCOMPARE(point, 2.5);
     QCOMPARE(comma, 2.0);
 }
@@ -184,6 +200,28 @@ void TestRules::generatorRepeatsItsStartAndResolution() {
     first.reseed(12345);
     second.reseed(12345);
     QCOMPARE(first.next(), second.next());
+}
+
+void TestRules::reseedingFollowsTheClock() {
+    // Reseeded at three different microseconds, the generator gives three different sequences,
+    // none of them the one of its fixed start.
+    using std::chrono::microseconds;
+    const auto micros = [] {
+        return std::chrono::duration_cast<microseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+    Rnd start;
+    QSet<QPair<double, double>> sequences{{start.next(), start.next()}};
+    for (int reseed = 0; reseed < 3; ++reseed) {
+        const auto before = micros();
+        while (micros() == before) {
+        }
+        Rnd generator;
+        generator.reseedFromClock();
+        sequences.insert({generator.next(), generator.next()});
+    }
+    QCOMPARE(sequences.size(), 4);
 }
 
 void TestRules::countStopsAtItsLargestValue() {

@@ -1,5 +1,7 @@
 # Sourced by session.sh: a private audio server, PulseAudio or PipeWire with its PulseAudio
-# server (BNG_AUDIO=pulseaudio|pipewire, or the argument of start_audio), whose outputs are null
+# server (BNG_AUDIO=pulseaudio|pipewire, or the argument of start_audio; by default PulseAudio,
+# or PipeWire where PulseAudio is not installed, as beside a desktop's own PipeWire, with which
+# it cannot be installed), whose outputs are null
 # sinks, so that what is played can be recorded from their monitors. Everything lives in a fresh
 # temporary folder, so nothing is written elsewhere and no other server is reached; the program
 # finds the server through PULSE_SERVER. Every process is started here and ended by its PID.
@@ -10,7 +12,14 @@ start_audio() {
 
 # Everything but the server itself: its folder and its address.
 prepare_audio() {
-    AUDIO_KIND=${1:-${BNG_AUDIO:-pulseaudio}}
+    AUDIO_KIND=${1:-${BNG_AUDIO:-}}
+    if [ -z "$AUDIO_KIND" ]; then
+        AUDIO_KIND=pulseaudio
+        command -v pulseaudio >/dev/null || AUDIO_KIND=pipewire
+    fi
+    # tools/setup leaves PulseAudio out where it would displace the machine's PipeWire.
+    command -v "$AUDIO_KIND" >/dev/null ||
+        skip "$AUDIO_KIND is not installed here (it would replace the machine's audio server)"
     AUDIO_DIR=$(mktemp -d)
     mkdir -m 700 "$AUDIO_DIR/run" "$AUDIO_DIR/home"
     export PULSE_SERVER="unix:$AUDIO_DIR/run/pulse/native"
@@ -118,19 +127,32 @@ stop_audio() {
 }
 
 # Records the output of sink $2 (default bng), as raw 16-bit mono at the rate of the game's wave
-# files, into file $1 until stop_recording; returns once the recording runs. Meanwhile each cue
-# is named in folder HEARD as soon as it is heard (see tones.py watch), for heard to wait on.
+# files, into file $1 until stop_recording; returns once the recording runs. It starts only once
+# the output is silent, so that nothing of a sound given before can be heard in it. Meanwhile
+# each cue is named in folder HEARD as soon as it is heard (see tones.py watch), for heard to
+# wait on.
 start_recording() {
+    local sink=${2:-bng} silent
+    record "$1.before" "$sink" || return 1
+    wait_until test -e "$HEARD/quiet"
+    silent=$?
+    stop_recording
+    rm -rf "$1.before" "$1.before.heard"
+    [ $silent = 0 ] || { echo "the output of $sink never fell silent" >&2; return 1; }
+    record "$1" "$sink"
+}
+
+record() {
     HEARD=$1.heard
     rm -rf "$HEARD"
     mkdir "$HEARD"
     : >"$1"
-    parec -d "${2:-bng}.monitor" --format=s16le --rate=22050 --channels=1 --raw \
+    parec -d "$2.monitor" --format=s16le --rate=22050 --channels=1 --raw \
         --latency-msec=40 >"$1" &
     RECORDING_PID=$!
     python3 "$harness/tones.py" watch "$1" "$HEARD" &
     WATCH_PID=$!
-    wait_until test -s "$1" || { echo "nothing was recorded from ${2:-bng}" >&2; return 1; }
+    wait_until test -s "$1" || { echo "nothing was recorded from $2" >&2; return 1; }
 }
 
 # True once the recording holds the stand-in tone of sound $1, and with $2 ("whole") holds it
@@ -139,14 +161,14 @@ heard() {
     [ -e "$HEARD/$1${2:+.$2}" ]
 }
 
-# Records sink $1 while "${@:3}" runs, and waits until the recording holds sound $2 whole; fails
-# if it never does.
+# Records sink $1 while "${@:3}" runs, and waits until the recording holds sound $2 whole and
+# the output is silent again; fails if it never does.
 hear() {
     local sink=$1 cue=$2
     shift 2
     start_recording "$AUDIO_DIR/heard.raw" "$sink" || return 1
     "$@"
-    wait_until heard "$cue" whole
+    wait_until heard "$cue" whole && wait_until test -e "$HEARD/quiet"
     local status=$?
     stop_recording
     return $status

@@ -165,11 +165,23 @@ play_two_games() {
     click_no
 }
 
-# Fails unless standard error holds exactly the lines given, one argument each.
+# True for a line that a loaded machine may write at any cue: a cue that could not start within
+# half a second is left out, and the next one that starts says the sounds are back. Only a test
+# that makes the audio server hang judges these.
+loaded_machine_line() {
+    [[ $1 == *"sounds are silent: the audio server does not answer"* ||
+        $1 == *"sounds are back: "* ]]
+}
+
+# Fails unless standard error holds exactly the lines given, one argument each, besides those a
+# loaded machine may write.
 expect_stderr() {
-    local expected=""
+    local expected="" line said=""
     [ $# -gt 0 ] && expected=$(printf '%s\n' "$@")
-    if [ "$(cat "$STDERR_FILE")" != "$expected" ]; then
+    while IFS= read -r line; do
+        loaded_machine_line "$line" || said+="$line"$'\n'
+    done <"$STDERR_FILE"
+    if [ "${said%$'\n'}" != "$expected" ]; then
         echo "--- standard error:" >&2
         cat "$STDERR_FILE" >&2
         echo "--- expected:" >&2

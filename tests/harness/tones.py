@@ -17,7 +17,8 @@ Usage:
         follows a recording as it grows, until it is ended: for the n-th cue whose body is
         heard it makes the files <n>.<file> and <file> in folder, and <n>.<file>.whole and
         <file>.whole once that cue is heard whole, so that a test can wait for a cue, or give
-        the next one only once the last is heard
+        the next one only once the last is heard; the file quiet is there while the last
+        QUIET_MS of the recording are silent
 """
 
 import array
@@ -41,6 +42,7 @@ SOUNDS = {
 }
 LOUD = 500  # mean absolute sample value of a window that is not silence
 GAP = 3  # windows of something else that a cue's body may hold and still go on
+QUIET_MS = 150  # silence that no sound, not even one cut for a moment by a loaded machine, holds
 
 
 def make(folder):
@@ -170,6 +172,11 @@ def watch(path, folder):
                     if heard not in made:
                         open(os.path.join(folder, heard), "w").close()
                         made.add(heard)
+            quiet = os.path.join(folder, "quiet")
+            if len(marks) * 10 >= QUIET_MS and not any(marks[-QUIET_MS // 10:]):
+                open(quiet, "w").close()
+            elif os.path.exists(quiet):
+                os.remove(quiet)
         time.sleep(0.05)
 
 

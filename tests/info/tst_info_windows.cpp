@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -21,12 +22,12 @@ bool activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-// Dark pixels in the top band of the help window: its text on the white paper.
-int textPixels(const QImage& image) {
+// Dark pixels in the band of the help window from y to y + height: its text on the white paper.
+int textPixels(const QImage& image, int y = 0, int height = 40) {
     int count = 0;
-    for (int y = 0; y < 40; ++y)
+    for (int row = y; row < std::min(y + height, image.height()); ++row)
         for (int x = 0; x < image.width(); ++x)
-            count += qGray(image.pixel(x, y)) < 128;
+            count += qGray(image.pixel(x, row)) < 128;
     return count;
 }
 
@@ -248,7 +249,14 @@ void InfoWindowsTest::helpTextSurvivesRepainting() {
     QVERIFY(activate(&other_));
     other_.hide();
     help.repaint();
-    QVERIFY(textPixels(help.grab().toImage()) > 50);
+    // Every line comes back where it was printed, the blank ones blank.
+    const QImage page = help.grab().toImage();
+    const int lineHeight = help.fontMetrics().lineSpacing();
+    const QStringList rules = info::helpText();
+    for (qsizetype line = 0; line < rules.size(); ++line)
+        QVERIFY2((textPixels(page, int(line) * lineHeight, lineHeight) > 0) ==
+                     !rules[line].trimmed().isEmpty(),
+                 qPrintable(QStringLiteral("line %1: %2").arg(line + 1).arg(rules[line])));
 }
 
 void InfoWindowsTest::licenseListsTheAgreement() {

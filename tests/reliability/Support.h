@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include <cstdio>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace reliability {
@@ -40,7 +40,9 @@ private:
 };
 
 // Standard error goes to a file while it lives, so that a test sees every line the game writes
-// there; the lines are read back by lines().
+// there; the lines are read back by lines(), but for those a loaded machine may write at any cue
+// (a cue that could not start within half a second is left out, and the next says the sounds are
+// back), which no test here judges: none makes the audio server hang.
 class StderrCapture {
 public:
     StderrCapture() {
@@ -60,7 +62,12 @@ public:
         QFile file(folder_.filePath(QStringLiteral("stderr")));
         if (!file.open(QIODevice::ReadOnly))
             return {QStringLiteral("(standard error was not captured)")};
-        return QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QStringList lines = QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString& line) {
+            return line.contains(u"sounds are silent: the audio server does not answer") ||
+                   line.contains(u"sounds are back: ");
+        });
+        return lines;
     }
 
     void restore() {
