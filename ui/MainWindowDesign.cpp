@@ -167,6 +167,12 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     for (QLabel* each : {Label6, Label5, Label4, Label3, Label2, Label1})
         each->lower();
 
+    // The chain starts with the upper-limit box, so that the first Tab of a game goes there and
+    // not to the face, which was made first. Qt moves a widget in the chain only after one that
+    // takes the focus, so the client area takes it for this one move.
+    client->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(client, Text1);
+    client->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(Text1, Text2);
     QWidget::setTabOrder(Text2, Command1);
     QWidget::setTabOrder(Command1, Text3);

@@ -238,6 +238,17 @@ void TestMainWindow::tabOrderFollowsTheDesign() {
     }
     for (QWidget* label : form.centralWidget()->findChildren<QLabel*>())
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    // From a style just chosen, with nothing focused yet, the first Tab reaches the first limit
+    // box that shows.
+    for (QAction* style : {form.Standargame, form.Dynamic, form.Noupper}) {
+        GameFixture fresh;
+        QVERIFY(QTest::qWaitForWindowActive(fresh.form));
+        fresh.form->findChild<QAction*>(style->objectName())->trigger();
+        QVERIFY(!fresh.form->focusWidget());
+        QTest::keyClick(fresh.form, Qt::Key_Tab);
+        QCOMPARE(fresh.form->focusWidget(),
+                 style == form.Noupper ? fresh.form->Text2 : fresh.form->Text1);
+    }
 }
 
 void TestMainWindow::menus() {
