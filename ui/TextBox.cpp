@@ -1,5 +1,6 @@
 #include "TextBox.h"
 
+#include "AccessibleTextBox.h"
 #include "WindowKeys.h"
 
 #include <QKeyEvent>
@@ -8,6 +9,10 @@
 #include <utility>
 
 namespace ui {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    offerTextBoxClicks();
+}
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -9,7 +9,7 @@ namespace ui {
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit TextBox(QWidget* parent = nullptr);
 
 signals:
     void clicked();

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include <cfloat>
@@ -270,6 +271,16 @@ void TestGameplay::mouseInTheGuessBox_data() {
         QTest::mousePress(box, Qt::LeftButton, {}, inside);
         QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(box->width() + 5, 5));
     }) << "0";
+    // Switch access and voice control press the box through its accessible action.
+    QTest::newRow("accessible press") << std::function<void(QWidget*)>([](QWidget* box) {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(box)->actionInterface();
+        QVERIFY(actions &&
+                actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        // The line edit's own actions stay.
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    }) << "1";
 }
 
 void TestGameplay::mouseInTheGuessBox() {
