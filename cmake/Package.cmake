@@ -36,7 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # plugin and the fonts the windows are drawn with. The Wayland plugin and a sound server are
 # welcome, but the game runs without them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pulseaudio | pipewire-pulse")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, pulseaudio | pipewire-pulse, sound-theme-freedesktop")
 
 # Debian's changelog, manual pages compressed, lintian's overrides, stripped programs and the
 # library dependencies are added in the staging folder, so that plain installs stay as they are.

@@ -8,14 +8,15 @@
 #include "game/ReadNumber.h"
 #include "game/SecretDraw.h"
 #include "ui/Picture.h"
+#include "ui/SystemBell.h"
 #include "ui/WindowKeys.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 using namespace game;
 using ui::PlayWave;
 using ui::ShowFace;
+using ui::SystemBeep;
 
 // The information windows, built by start-up.
 class Form2;
@@ -167,7 +168,7 @@ void Form1::Text3_Click() {
         Label3->setText(WinCue.message);
         ShowFace(Image1, WinCue.face);
         PlayWave(*MMControl1, WinCue.sound);
-        QApplication::beep();
+        SystemBeep();
         Label4->setVisible(true);
         Command2->setVisible(true);
         Command3->setVisible(true);

@@ -1,6 +1,7 @@
 #include "PulsePlayer.h"
 
 #include "SoundModule.h"
+#include "VorbisFile.h"
 #include "Warn.h"
 
 #include <QCoreApplication>
@@ -111,7 +112,8 @@ void endWhenReady(pa_stream* stream, void*) {
 
 } // namespace
 
-PulsePlayer::PulsePlayer() : loop_(pa_threaded_mainloop_new()) {
+PulsePlayer::PulsePlayer(bool saysWhenSilent)
+    : loop_(pa_threaded_mainloop_new()), saysWhenSilent_(saysWhenSilent) {
     if (loop_ && pa_threaded_mainloop_start(loop_) < 0) {
         pa_threaded_mainloop_free(loop_);
         loop_ = nullptr;
@@ -164,14 +166,18 @@ void PulsePlayer::open() {
         warn(QStringLiteral("cannot open sound %1: %2").arg(path_, file.errorString()));
         return;
     }
-    opened_ = readWave(file.read(LargestCue + 1));
+    const QByteArray data = file.read(LargestCue + 1);
+    opened_ = readWave(data);
+    if (!opened_)
+        opened_ = readVorbis(data);
     if (opened_) {
         const pa_sample_spec layout = sampleLayout(*opened_);
         if (!pa_sample_spec_valid(&layout) || opened_->samples.size() > LargestCue)
             opened_.reset();
     }
     if (!opened_)
-        warn(QStringLiteral("cannot play sound %1: not a playable wave file").arg(path_));
+        warn(QStringLiteral("cannot play sound %1: not a playable wave or Ogg Vorbis file")
+                 .arg(path_));
 }
 
 void PulsePlayer::play() {
@@ -348,7 +354,8 @@ void PulsePlayer::streamReady() {
         pa_operation_unref(draining);
     if (silent_) {
         silent_ = false;
-        warn(QStringLiteral("sounds are back: the audio server plays them again"));
+        if (saysWhenSilent_)
+            warn(QStringLiteral("sounds are back: the audio server plays them again"));
     }
 }
 
@@ -367,11 +374,12 @@ void PulsePlayer::silent(const QString& why) {
     if (silent_)
         return;
     silent_ = true;
-    warn(QStringLiteral("sounds are silent: ") + why);
+    if (saysWhenSilent_)
+        warn(QStringLiteral("sounds are silent: ") + why);
 }
 
 } // namespace ui
 
-extern "C" Q_DECL_EXPORT ui::SoundPlayer* bngCreateSoundPlayer() {
-    return new ui::PulsePlayer;
+extern "C" Q_DECL_EXPORT ui::SoundPlayer* bngCreateSoundPlayer(bool saysWhenSilent) {
+    return new ui::PulsePlayer(saysWhenSilent);
 }

@@ -22,7 +22,7 @@ namespace ui {
 // started soon after it was given is dropped, never heard late, as when the server hangs.
 class PulsePlayer : public SoundPlayer {
 public:
-    PulsePlayer();
+    explicit PulsePlayer(bool saysWhenSilent = true);
     ~PulsePlayer() override;
     PulsePlayer(const PulsePlayer&) = delete;
     PulsePlayer& operator=(const PulsePlayer&) = delete;
@@ -58,6 +58,7 @@ private:
     bool cueWaiting_ = false;
     bool wasReady_ = false;
     bool silent_ = false;
+    const bool saysWhenSilent_;
 };
 
 } // namespace ui

@@ -10,11 +10,9 @@
 
 namespace ui {
 
-namespace {
-
 // The module sits beside the program in the build folder, and in the game's own library folder
 // once installed, which the build gives relative to the program's folder.
-std::unique_ptr<SoundPlayer> loadSoundModule() {
+std::unique_ptr<SoundPlayer> loadSoundModule(bool saysWhenSilent) {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString fileName = QStringLiteral(BNG_SOUND_MODULE_FILE);
     const QString candidates[] = {
@@ -31,13 +29,11 @@ std::unique_ptr<SoundPlayer> loadSoundModule() {
             warn(QStringLiteral("cannot play sounds: %1").arg(module.errorString()));
             return nullptr;
         }
-        return std::unique_ptr<SoundPlayer>(create());
+        return std::unique_ptr<SoundPlayer>(create(saysWhenSilent));
     }
     warn(QStringLiteral("cannot play sounds: %1 is missing").arg(fileName));
     return nullptr;
 }
-
-} // namespace
 
 WavePlayer::WavePlayer() = default;
 
@@ -65,7 +61,7 @@ void WavePlayer::open() {
     }
     if (!moduleTried_) {
         moduleTried_ = true;
-        effects_ = loadSoundModule();
+        effects_ = loadSoundModule(true);
     }
     if (!effects_)
         return;

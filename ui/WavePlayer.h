@@ -11,6 +11,9 @@ namespace ui {
 // The game's sound player. The player on the audio server lives in the sound module, which is
 // loaded at the first open, so that start-up neither loads the sound library nor waits for the
 // audio server. Without the module every cue is silent, and this is said once.
+// The sound module's player, loaded on first use, or null, with a line that says why.
+std::unique_ptr<SoundPlayer> loadSoundModule(bool saysWhenSilent);
+
 class WavePlayer : public SoundPlayer {
 public:
     WavePlayer();

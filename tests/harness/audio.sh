@@ -181,6 +181,11 @@ cues_in() {
         awk '$1 == "cue" { print $2, $3 } $1 == "stray" { print "stray" }'
 }
 
+# The rings of the bell that recording $1 holds, "<start ms> <length ms>" a line.
+bells_in() {
+    python3 "$harness/tones.py" find "$1" | awk '$1 == "bell" { print $2, $3 }'
+}
+
 stop_recording() {
     local pid
     for pid in "${RECORDING_PID:-}" "${WATCH_PID:-}"; do

@@ -369,7 +369,7 @@ double_click_at() {
 grab() {
     case "$DESKTOP" in
         wayland) grim -t ppm -g "$1,$2 $3x$4" "$5" ;;
-        *) import -window root -crop "$3x$4+$1+$2" +repage -depth 8 ppm:"$5" 2>/dev/null ;;
+        *) import -silent -window root -crop "$3x$4+$1+$2" +repage -depth 8 ppm:"$5" 2>/dev/null ;;
     esac
 }
 
@@ -414,7 +414,7 @@ shoot() {
         wayland)
             window_geometry "$1"
             grim -g "$WINDOW_X,$WINDOW_Y ${WINDOW_WIDTH}x$WINDOW_HEIGHT" "$2" ;;
-        *) import -window "$1" "$2" 2>/dev/null ;;
+        *) import -silent -window "$1" "$2" 2>/dev/null ;;
     esac
 }
 

@@ -8,16 +8,21 @@ where each one started (its marker, even right after the same sound was cut) and
 its body was heard, however the server resampled it and though a loaded machine drops a few
 milliseconds here and there.
 
+The system bell has a stand-in too, bell.wav: a tone of its own for as long as a desktop's
+bell rings, told apart even while a cue plays with it, as the bell of a win does.
+
 Usage:
     tones.py make <folder>          writes the stand-ins into folder
     tones.py find <recording>       prints what a raw 16-bit mono 22,050 Hz recording holds:
         cue <file> whole|cut <start ms> <played ms>   for each cue heard, in order of time
         stray <start ms> <length ms>                  for each stretch no cue explains
+        bell <start ms> <length ms>                   for each ring of the bell
     tones.py watch <recording> <folder>
         follows a recording as it grows, until it is ended: for the n-th cue whose body is
         heard it makes the files <n>.<file> and <file> in folder, and <n>.<file>.whole and
         <file>.whole once that cue is heard whole, so that a test can wait for a cue, or give
-        the next one only once the last is heard; the file quiet is there while the last
+        the next one only once the last is heard; <n>.bell and bell for the n-th ring of the
+        bell once it has rung for BELL_MS; the file quiet is there while the last
         QUIET_MS of the recording are silent
 """
 
@@ -40,13 +45,18 @@ SOUNDS = {
     # Not one of the game's: a sound so long that the next cue is sure to cut it.
     "long.wav": (2900, 3300, 8000),
 }
+# The bell's stand-in: a tone unlike any cue's, long enough to outlast the win's cue.
+BELL = (4400, 1200)
+BELL_MS = 100  # rung for this long, the bell counts
 LOUD = 500  # mean absolute sample value of a window that is not silence
 GAP = 3  # windows of something else that a cue's body may hold and still go on
 QUIET_MS = 150  # silence that no sound, not even one cut for a moment by a loaded machine, holds
 
 
 def make(folder):
-    for name, (marker, body, length) in SOUNDS.items():
+    tones = {name: (marker, body, length) for name, (marker, body, length) in SOUNDS.items()}
+    tones["bell.wav"] = (BELL[0], BELL[0], BELL[1])
+    for name, (marker, body, length) in tones.items():
         samples = array.array("h")
         for i in range(length * RATE // 1000):
             frequency = marker if i < MARKER_MS * RATE // 1000 else body
@@ -70,19 +80,42 @@ def power(window, frequency):
 
 
 def labels(samples):
-    """For each 10 ms window: ("marker"|"body", file), "loud" for other sound, or None."""
+    """For each 10 ms window: ("marker"|"body", file), "bell" for the bell alone, "loud" for
+    other sound, or None; and for each window whether the bell rings in it. The bell is left
+    out when telling the cues apart, so that a cue keeps its name while the bell rings with it."""
     tones = [(marker, "marker", name) for name, (marker, _, _) in SOUNDS.items()]
     tones += [(body, "body", name) for name, (_, body, _) in SOUNDS.items()]
     result = []
+    rings = []
     for start in range(0, len(samples) - WINDOW + 1, WINDOW):
         window = samples[start:start + WINDOW]
         if sum(abs(s) for s in window) / WINDOW < LOUD:
             result.append(None)
+            rings.append(False)
             continue
         powers = sorted(((power(window, f), kind, name) for f, kind, name in tones), reverse=True)
         best, second = powers[0], powers[1]
-        result.append((best[1], best[2]) if best[0] > 4 * second[0] else "loud")
-    return result
+        bell = power(window, BELL[0])
+        rings.append(bell > powers[0][0] / 4)
+        if bell > 4 * best[0]:
+            result.append("bell")
+        else:
+            result.append((best[1], best[2]) if best[0] > 4 * second[0] else "loud")
+    return result, rings
+
+
+def bells(rings):
+    """The rings of the bell, as (start ms, length ms)."""
+    found = []
+    start = None
+    for k, ringing in enumerate(rings + [False]):
+        if ringing and start is None:
+            start = k
+        elif not ringing and start is not None:
+            if (k - start) * 10 >= BELL_MS:
+                found.append((start * 10, (k - start) * 10))
+            start = None
+    return found
 
 
 def cues(marks):
@@ -134,8 +167,11 @@ def cues(marks):
 def find(path):
     with open(path, "rb") as file:
         data = file.read()
-    marks = labels(array.array("h", data[: len(data) // 2 * 2]))
+    marks, rings = labels(array.array("h", data[: len(data) // 2 * 2]))
     found, explained = cues(marks)
+    for start, length in bells(rings):
+        print(f"bell {start} {length}")
+    explained = [seen or mark == "bell" for seen, mark in zip(explained, marks)]
     for name, whole, start, played in found:
         print(f"cue {name} {'whole' if whole else 'cut'} {start} {played}")
     stray = None
@@ -149,6 +185,7 @@ def find(path):
 
 def watch(path, folder):
     marks = []
+    rings = []
     offset = 0
     pending = b""
     made = set()
@@ -160,7 +197,9 @@ def watch(path, folder):
         pending += data
         usable = len(pending) // (2 * WINDOW) * (2 * WINDOW)
         if usable:
-            marks += labels(array.array("h", pending[:usable]))
+            more, ringing = labels(array.array("h", pending[:usable]))
+            marks += more
+            rings += ringing
             pending = pending[usable:]
             # A cue counts once its body is heard: a marker cut short would run into the marker
             # of the same sound given next and read as one cue with it.
@@ -169,6 +208,11 @@ def watch(path, folder):
                 names = [f"{number}.{name}", name]
                 names += [f"{number}.{name}.whole", f"{name}.whole"] if whole else []
                 for heard in names:
+                    if heard not in made:
+                        open(os.path.join(folder, heard), "w").close()
+                        made.add(heard)
+            for number, _ in enumerate(bells(rings), 1):
+                for heard in (f"{number}.bell", "bell"):
                     if heard not in made:
                         open(os.path.join(folder, heard), "w").close()
                         made.add(heard)

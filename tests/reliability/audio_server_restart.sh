@@ -17,6 +17,10 @@ prepare_audio || fail "no folder for the audio server"
 mkdir "$work/play"
 cd "$work/play"
 python3 "$harness/tones.py" make . || fail "no stand-in tones"
+# The desktop's sound theme, for the bell where the display has no bell request.
+mkdir -p "$work/data/sounds/freedesktop/stereo"
+mv bell.wav "$work/data/sounds/freedesktop/stereo/"
+export XDG_DATA_DIRS="$work/data"
 STDERR_FILE="$work/stderr"
 
 # Standard error's lines up to here have been judged.
@@ -54,6 +58,16 @@ larger() {
 # Waits until standard error says $1 as the next line that matters.
 said() {
     wait_until _said "$1" || { cat "$STDERR_FILE" >&2; fail "standard error did not say next: $1"; }
+}
+
+# Where the display has a bell request (X11), each one is counted.
+if [ "$DESKTOP" != wayland ]; then
+    python3 "$harness/bells.py" "$work/bells" &
+    AT_EXIT+=("kill $! 2>/dev/null; wait $! 2>/dev/null")
+    wait_until test -e "$work/bells" || fail "the bell requests could not be watched"
+fi
+rung() {
+    [ "$(wc -l <"$work/bells")" = "$1" ]
 }
 
 open_game
@@ -100,7 +114,8 @@ wait_question || fail "the right guess did not ask to play again"
 click_yes
 
 # A whole game, heard on the default output: "I've got it" at GO!, then "higher", "lower" and
-# "got it", each cue once, in this order, the last one whole.
+# "got it", each cue once, in this order, the last one whole, and the bell once with the last:
+# on X11 one bell request, on Wayland the sound theme's bell.
 choose_standard_game
 type_limits 5 5
 start_recording "$work/game.raw" bng2 || fail "the audio output could not be recorded"
@@ -111,17 +126,33 @@ guesses 3
 wait_until heard higher.wav || fail "the guess below was not heard"
 guesses 7
 wait_until heard lower.wav || fail "the guess above was not heard"
+[ "$DESKTOP" = wayland ] || rung 1 || fail "the bell rang $(wc -l <"$work/bells") times at the first win"
 guesses 5
 wait_until heard gotit.wav whole || fail "the win was not heard whole"
+if [ "$DESKTOP" = wayland ]; then
+    wait_until heard bell || fail "the bell did not ring at the win"
+    wait_until test -e "$HEARD/quiet" || fail "the bell did not stop"
+else
+    wait_until rung 2 || fail "the bell did not ring at the win"
+fi
 stop_recording
 [ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = $'ivegot.wav\nhigher.wav\nlower.wav\ngotit.wav' ] ||
     { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard in order"; }
+if [ "$DESKTOP" = wayland ]; then
+    # Once, as the win's cue starts.
+    read -r win _ < <(python3 "$harness/tones.py" find "$work/game.raw" | awk '$2 == "gotit.wav" { print $4 }')
+    bells=$(bells_in "$work/game.raw")
+    [ "$(wc -l <<<"$bells")" = 1 ] && [ "${bells%% *}" -ge $((win - 100)) ] &&
+        [ "${bells%% *}" -le $((win + 200)) ] ||
+        { printf 'the win at %s ms; the bell:\n%s\n' "$win" "$bells" >&2; fail "the bell did not ring once with the win"; }
+fi
 
 # The game ends at once while the server hangs.
 kill -STOP "${AUDIO_SERVER_PIDS[@]}"
 click_no
 kill -CONT "${AUDIO_SERVER_PIDS[@]}"
 nothing_else_said
+[ "$DESKTOP" = wayland ] || rung 2 || fail "the bell rang $(wc -l <"$work/bells") times in two wins"
 echo "on $AUDIO_KIND: sounds came back after a late start, a restart and a hang, followed the" \
     "default output, and a whole game was heard in order:"
 cat "$STDERR_FILE"
