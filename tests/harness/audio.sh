@@ -32,7 +32,8 @@ prepare_audio() {
 # own PID, since env execs it.
 audio_env() {
     env HOME="$AUDIO_DIR/home" XDG_RUNTIME_DIR="$AUDIO_DIR/run" \
-        XDG_CONFIG_HOME="$AUDIO_DIR/home/.config" \
+        XDG_CONFIG_HOME="$AUDIO_DIR/home/.config" XDG_STATE_HOME="$AUDIO_DIR/home/.local/state" \
+        XDG_DATA_HOME="$AUDIO_DIR/home/.local/share" XDG_CACHE_HOME="$AUDIO_DIR/home/.cache" \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$AUDIO_DIR/run/bus" "$@" &
 }
 

@@ -105,16 +105,18 @@ def labels(samples):
 
 
 def bells(rings):
-    """The rings of the bell, as (start ms, length ms)."""
+    """The rings of the bell, as (start ms, length ms); a ring goes on over a dropout of up to
+    GAP windows, as a loaded machine makes."""
     found = []
-    start = None
-    for k, ringing in enumerate(rings + [False]):
-        if ringing and start is None:
-            start = k
-        elif not ringing and start is not None:
-            if (k - start) * 10 >= BELL_MS:
-                found.append((start * 10, (k - start) * 10))
-            start = None
+    start = end = None
+    for k, ringing in enumerate(rings + [False] * (GAP + 1)):
+        if ringing:
+            start = k if start is None else start
+            end = k + 1
+        elif start is not None and k - end >= GAP:
+            if (end - start) * 10 >= BELL_MS:
+                found.append((start * 10, (end - start) * 10))
+            start = end = None
     return found
 
 
