@@ -1,7 +1,7 @@
 // Draws every picture of Brannoch Number Guess 2002 and writes it in the
-// exact file format the game ships. The classic 16-colour ICO and the 24-bit
-// BMP are encoded here by hand: Qt's writers pick their own header fields and
-// colour depths, and the shipped files must stay byte-for-byte reproducible.
+// exact file format the game ships, byte for byte. The classic 16-colour ICO
+// is encoded here by hand, since Qt writes icons only in 32-bit colour; the
+// 24-bit BMP banner and the PNG icons are Qt's own writers' output.
 
 #include "MediaList.h"
 
@@ -91,9 +91,14 @@ void writeFile(const QString& path, const QByteArray& bytes) {
         fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
 }
 
-void writePng(const QString& path, const QImage& image) {
+// The resolution Qt records in the file is the image's, which by default
+// follows the screen's; the shipped files all say 96 dots per inch.
+void writeImage(const QString& path, QImage image, const char* format) {
+    constexpr int dotsPerMeter = 3780;
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format) || !file.commit())
         fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
 }
 
@@ -788,41 +793,6 @@ QImage drawBanner() {
     return image;
 }
 
-// Uncompressed 24-bit Windows bitmap, bottom row first, blue-green-red.
-QByteArray bmpFile(const QImage& picture) {
-    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    const int stride = (image.width() * 3 + 3) / 4 * 4;
-    const std::uint32_t pixelBytes = std::uint32_t(stride * image.height());
-    LittleEndian out;
-    out.u8('B');
-    out.u8('M');
-    out.u32(14 + 40 + pixelBytes);
-    out.u32(0);
-    out.u32(14 + 40);
-    out.u32(40);
-    out.i32(image.width());
-    out.i32(image.height());
-    out.u16(1);
-    out.u16(24);
-    out.u32(0);
-    out.u32(pixelBytes);
-    out.i32(3780); // 96 dots per inch
-    out.i32(3780);
-    out.u32(0);
-    out.u32(0);
-    for (int y = image.height() - 1; y >= 0; --y) {
-        QByteArray row(stride, '\0');
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            row[3 * x] = char(qBlue(line[x]));
-            row[3 * x + 1] = char(qGreen(line[x]));
-            row[3 * x + 2] = char(qRed(line[x]));
-        }
-        out.append(row);
-    }
-    return out.data();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -843,8 +813,9 @@ int main(int argc, char* argv[]) {
     writeIco(path(media::LowerMedia.face), lowerFace);
     writeIco(path(media::HigherMedia.face), higherFace);
     writeIco(path(media::WinMedia.face), delightedFace);
-    writeFile(path("banner.bmp"), bmpFile(drawBanner()));
+    // An RGB32 image has no alpha, so Qt stores it as an uncompressed 24-bit bitmap.
+    writeImage(path("banner.bmp"), drawBanner(), "BMP");
     for (const media::IconFile& icon : media::IconFiles)
-        writePng(path(icon.name), smoothIcon(icon.size, questionMark));
+        writeImage(path(icon.name), smoothIcon(icon.size, questionMark), "PNG");
     return EXIT_SUCCESS;
 }
