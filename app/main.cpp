@@ -1,3 +1,4 @@
+#include "app/DesktopPlatform.h"
 #include "app/Dispatch.h"
 #include "app/EndProgram.h"
 #include "app/WindowRegistry.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    app::chooseTitleBarPlatform();
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
     QGuiApplication::setDesktopFileName(QStringLiteral(BNG_APP_ID));

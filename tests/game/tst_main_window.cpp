@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 #include "MediaList.h"
+#include "app/DesktopPlatform.h"
 #include "app/EndProgram.h"
 #include "app/RuntimeError.h"
 #include "tests/Media.h"
@@ -55,6 +56,8 @@ private slots:
     void helpMenuShowsOneWindowEach();
     void unbuildableWindowIsARunTimeError();
     void keyboardReachesTheMenus();
+    void titleBarPlatform_data();
+    void titleBarPlatform();
 };
 
 void TestMainWindow::startsWithEveryControlHidden() {
@@ -494,6 +497,38 @@ void TestMainWindow::keyboardReachesTheMenus() {
     QTest::keyClick(form.Options, Qt::Key_Return);
     QVERIFY(form.Text1->isVisible());
     QCOMPARE(form.gamestle, game::GameStyle::Standard);
+}
+
+void TestMainWindow::titleBarPlatform_data() {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QByteArray>("platform");
+    const QStringList displays{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"};
+    QTest::newRow("GNOME on Wayland")
+        << displays + QStringList{"XDG_CURRENT_DESKTOP=GNOME"} << QByteArray("xcb;wayland");
+    QTest::newRow("Ubuntu's GNOME")
+        << displays + QStringList{"XDG_CURRENT_DESKTOP=ubuntu:GNOME"} << QByteArray("xcb;wayland");
+    QTest::newRow("KDE on Wayland")
+        << displays + QStringList{"XDG_CURRENT_DESKTOP=KDE"} << QByteArray();
+    QTest::newRow("sway") << displays << QByteArray();
+    QTest::newRow("GNOME on X11") << QStringList{"DISPLAY=:0", "XDG_CURRENT_DESKTOP=GNOME"}
+                                  << QByteArray();
+    QTest::newRow("GNOME without XWayland")
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_CURRENT_DESKTOP=GNOME"} << QByteArray();
+    QTest::newRow("the player's choice")
+        << displays + QStringList{"XDG_CURRENT_DESKTOP=GNOME", "QT_QPA_PLATFORM=wayland"}
+        << QByteArray();
+}
+
+void TestMainWindow::titleBarPlatform() {
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, platform);
+    const auto variable = [&](const char* name) {
+        for (const QString& setting : environment)
+            if (setting.startsWith(QLatin1String(name) + u'='))
+                return setting.section(u'=', 1).toUtf8();
+        return QByteArray();
+    };
+    QCOMPARE(app::titleBarPlatform(variable), platform);
 }
 
 QTEST_MAIN(TestMainWindow)
