@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/DesktopPlatform.h"
 #include "app/Dispatch.h"
 #include "app/EndProgram.h"
@@ -9,11 +10,28 @@
 
 #include <QApplication>
 
+namespace {
+
+void nameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral(BNG_PROGRAM_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BNG_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(BNG_APP_ID));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Help and version are printed without a display, as in a terminal with none.
+    if (app::asksOnlyForInformation(argc, argv)) {
+        QCoreApplication information(argc, argv);
+        nameProgram();
+        return app::answerCommandLine(QCoreApplication::arguments()).value_or(0);
+    }
     app::chooseTitleBarPlatform();
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("brannoch-number-guess"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(BNG_APP_ID));
+    nameProgram();
+    if (const auto status = app::answerCommandLine(QCoreApplication::arguments()))
+        return *status;
 
     app::WindowRegistry windows;
     windows.add<Form1>([] { return new Form1; });

@@ -2,7 +2,7 @@
 # rules put in, the package holds, under /usr. tools/setup package configures and builds the
 # folder for it as Debian builds its games.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME brannoch-number-guess)
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "Brannoch Software")
 set(CPACK_PACKAGE_CONTACT "Brannoch Software <maintainers@brannoch.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://brannoch.example/)
