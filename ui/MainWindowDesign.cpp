@@ -143,8 +143,8 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     // set a little narrower, it fits whole, as it did.
     QFont narrow = small;
     narrow.setStretch(85);
-    Label6 = label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255),
-                   narrow);
+    Label6 =
+        label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), narrow);
     Label5 = label(client, "Label5", QString(), twipsRect(960, 1800, 615, 495), largeBold);
     Label5->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label5->setAccessibleDescription(QStringLiteral("Guesses"));

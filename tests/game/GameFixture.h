@@ -70,9 +70,8 @@ struct GameFixture {
         for (const QString& name : media)
             QFile::copy(sourceMedia(name), folder.filePath(name));
         QDir::setCurrent(folder.path());
-        windows.add<Form1>([this] {
-            return new Form1(std::make_unique<ScriptedRandom>(script, reseeds));
-        });
+        windows.add<Form1>(
+            [this] { return new Form1(std::make_unique<ScriptedRandom>(script, reseeds)); });
         form = static_cast<Form1*>(windows.get<Form1>());
         form->MMControl1 = std::make_unique<RecordingPlayer>(sound, form->Label3, form->Image1);
         form->Form_Load();

@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
 
     app::WindowRegistry windows;
     windows.add<Form1>([] { return new Form1; });
-    windows.add<Form3>([]() -> QWidget* { throw std::runtime_error("the sound card caught fire"); });
+    windows.add<Form3>(
+        []() -> QWidget* { throw std::runtime_error("the sound card caught fire"); });
     windows.add<Form4>([failure]() -> QWidget* {
         if (failure == "bad_alloc")
             throw std::bad_alloc();
