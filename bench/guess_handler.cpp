@@ -5,7 +5,7 @@
 // Usage: bng-bench-guess [Qt Test options, such as -iterations N]
 #include "app/WindowRegistry.h"
 #include "game/Form1.h"
-#include "ui/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +13,7 @@
 
 namespace {
 
-class NoSound : public ui::SoundPlayer {
+class NoSound : public sound::SoundPlayer {
 public:
     void stop() override {}
     void close() override {}

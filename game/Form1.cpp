@@ -7,16 +7,16 @@
 #include "game/GuessCount.h"
 #include "game/ReadNumber.h"
 #include "game/SecretDraw.h"
+#include "sound/SystemBell.h"
 #include "ui/Picture.h"
-#include "ui/SystemBell.h"
 #include "ui/WindowKeys.h"
 
 #include <QKeyEvent>
 
 using namespace game;
-using ui::PlayWave;
+using sound::PlayWave;
+using sound::SystemBeep;
 using ui::ShowFace;
-using ui::SystemBeep;
 
 // The information windows, built by start-up.
 class Form2;

@@ -2,8 +2,8 @@
 
 #include "Fonts.h"
 #include "Twips.h"
-#include "WavePlayer.h"
 #include "WindowIcons.h"
+#include "sound/WavePlayer.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -137,7 +137,7 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     Text1 = textBox(client, "Text1", QStringLiteral("Upper limit"), twipsRect(2520, 120, 975, 285),
                     small, bgr(0x00C0C0FF));
 
-    MMControl1 = std::make_unique<WavePlayer>();
+    MMControl1 = std::make_unique<sound::WavePlayer>();
 
     // The stand-in face sets "Guesses" wider than the classic one did, wider than its label;
     // set a little narrower, it fits whole, as it did.

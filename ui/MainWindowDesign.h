@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SoundPlayer.h"
 #include "TextBox.h"
+#include "sound/SoundPlayer.h"
 
 #include <QAction>
 #include <QFrame>
@@ -26,7 +26,7 @@ struct MainWindowDesign {
     QPushButton* Command1 = nullptr;
     TextBox* Text2 = nullptr;
     TextBox* Text1 = nullptr;
-    std::unique_ptr<SoundPlayer> MMControl1;
+    std::unique_ptr<sound::SoundPlayer> MMControl1;
     QLabel* Label6 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label4 = nullptr;

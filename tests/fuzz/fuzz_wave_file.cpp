@@ -3,7 +3,7 @@
 // read a file cut short as nothing rather than as part of a sound; a broken property aborts with
 // the input's size, so that libFuzzer keeps the input as a crash.
 
-#include "ui/WaveFile.h"
+#include "sound/WaveFile.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -17,22 +17,22 @@ namespace {
     std::abort();
 }
 
-int sampleBytes(ui::WaveFile::Encoding encoding) {
+int sampleBytes(sound::WaveFile::Encoding encoding) {
     switch (encoding) {
-    case ui::WaveFile::Encoding::Unsigned8:
+    case sound::WaveFile::Encoding::Unsigned8:
         return 1;
-    case ui::WaveFile::Encoding::Signed16:
+    case sound::WaveFile::Encoding::Signed16:
         return 2;
-    case ui::WaveFile::Encoding::Signed24:
+    case sound::WaveFile::Encoding::Signed24:
         return 3;
-    case ui::WaveFile::Encoding::Signed32:
-    case ui::WaveFile::Encoding::Float32:
+    case sound::WaveFile::Encoding::Signed32:
+    case sound::WaveFile::Encoding::Float32:
         return 4;
     }
     return 0;
 }
 
-bool same(const ui::WaveFile& a, const ui::WaveFile& b) {
+bool same(const sound::WaveFile& a, const sound::WaveFile& b) {
     return a.encoding == b.encoding && a.channels == b.channels && a.rate == b.rate &&
            a.speakers == b.speakers && a.samples == b.samples;
 }
@@ -41,7 +41,7 @@ bool same(const ui::WaveFile& a, const ui::WaveFile& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
-    const std::optional<ui::WaveFile> wave = ui::readWave(file);
+    const std::optional<sound::WaveFile> wave = sound::readWave(file);
     if (!wave)
         return 0;
     if (wave->channels < 1 || wave->channels > 8)
@@ -53,11 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         broken("a sound is a whole number of frames, at least one", file.size());
     // Reading stops at the samples: what follows them changes nothing, and a file cut anywhere
     // reads as nothing or as the whole sound, never as a part of it.
-    const std::optional<ui::WaveFile> followed = ui::readWave(file + QByteArray(7, '\x5a'));
+    const std::optional<sound::WaveFile> followed = sound::readWave(file + QByteArray(7, '\x5a'));
     if (!followed || !same(*followed, *wave))
         broken("bytes after the sound change nothing", file.size());
     for (const qsizetype cut : {file.size() - 1, file.size() / 2, wave->samples.size()}) {
-        const std::optional<ui::WaveFile> shorter = ui::readWave(file.left(cut));
+        const std::optional<sound::WaveFile> shorter = sound::readWave(file.left(cut));
         if (shorter && !same(*shorter, *wave))
             broken("a file cut short reads as nothing or as the whole sound", cut);
     }

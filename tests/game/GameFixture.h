@@ -3,8 +3,8 @@
 #include "app/WindowRegistry.h"
 #include "game/Form1.h"
 #include "game/Rnd.h"
+#include "sound/SoundPlayer.h"
 #include "tests/Media.h"
-#include "ui/SoundPlayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +35,7 @@ private:
 };
 
 // Records what the handlers tell the sound player, and what the window showed at each command.
-class RecordingPlayer : public ui::SoundPlayer {
+class RecordingPlayer : public sound::SoundPlayer {
 public:
     explicit RecordingPlayer(QStringList& log, const QLabel* const& message,
                              const QLabel* const& face)

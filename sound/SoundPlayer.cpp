@@ -1,6 +1,6 @@
 #include "SoundPlayer.h"
 
-namespace ui {
+namespace sound {
 
 void PlayWave(SoundPlayer& player, const QString& fileName) {
     player.stop();
@@ -10,4 +10,4 @@ void PlayWave(SoundPlayer& player, const QString& fileName) {
     player.play();
 }
 
-} // namespace ui
+} // namespace sound

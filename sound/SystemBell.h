@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ui {
+namespace sound {
 
 // Rings the system's bell once, at once, and returns without waiting for it. On X11 that is the
 // display's bell request, which the desktop sounds or flashes as its user set it up. Qt sends
@@ -8,4 +8,4 @@ namespace ui {
 // sound theme gives it, played beside the cues on a player of its own that no cue cuts.
 void SystemBeep();
 
-} // namespace ui
+} // namespace sound

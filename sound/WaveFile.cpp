@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace ui {
+namespace sound {
 
 namespace {
 
@@ -82,4 +82,4 @@ std::optional<WaveFile> readWave(const QByteArray& file) {
     return std::nullopt;
 }
 
-} // namespace ui
+} // namespace sound

@@ -10,7 +10,7 @@ struct pa_stream;
 struct pa_threaded_mainloop;
 struct pa_time_event;
 
-namespace ui {
+namespace sound {
 
 // The sound module's player, a client of the PulseAudio protocol, which PipeWire's pulse server
 // speaks too. Each cue is a stream of its own on the default output of the moment, so a cue
@@ -61,4 +61,4 @@ private:
     const bool saysWhenSilent_;
 };
 
-} // namespace ui
+} // namespace sound

@@ -6,10 +6,10 @@
 
 #include <optional>
 
-namespace ui {
+namespace sound {
 
 // Decodes an Ogg Vorbis file, the format of the desktop's sound theme, into 16-bit samples of
 // one or two channels. A file cut short, or one that holds no sound, gives nothing.
 std::optional<WaveFile> readVorbis(const QByteArray& file);
 
-} // namespace ui
+} // namespace sound

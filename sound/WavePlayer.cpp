@@ -1,14 +1,17 @@
 #include "WavePlayer.h"
 
-#include "MediaPath.h"
 #include "SoundModule.h"
-#include "Warn.h"
+#include "ui/MediaPath.h"
+#include "ui/Warn.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
-namespace ui {
+namespace sound {
+
+using ui::findMedia;
+using ui::warn;
 
 // The module sits beside the program in the build folder, and in the game's own library folder
 // once installed, which the build gives relative to the program's folder.
@@ -75,4 +78,4 @@ void WavePlayer::play() {
         effects_->play();
 }
 
-} // namespace ui
+} // namespace sound

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace ui {
+namespace sound {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::optional<WaveFile> readVorbis(const QByteArray& file) {
     return wave;
 }
 
-} // namespace ui
+} // namespace sound

@@ -2,7 +2,7 @@
 
 #include "SoundPlayer.h"
 
-namespace ui {
+namespace sound {
 
 // The sound module holds the player on the audio server's client library, so that the program
 // loads that library only when the first cue is given. Its one exported function
@@ -11,4 +11,4 @@ namespace ui {
 inline constexpr char SoundModuleEntry[] = "bngCreateSoundPlayer";
 using SoundModuleFactory = SoundPlayer* (*)(bool saysWhenSilent);
 
-} // namespace ui
+} // namespace sound

@@ -2,8 +2,8 @@
 // server. Each argument is a wave file, played at once and found as the game finds its media,
 // or "?path", which waits until the file at path exists, so that the test decides when the next
 // cue comes. The player ends right after the last argument, cutting any cue still playing.
-#include "ui/SoundPlayer.h"
-#include "ui/WavePlayer.h"
+#include "sound/SoundPlayer.h"
+#include "sound/WavePlayer.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -13,14 +13,14 @@
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    ui::WavePlayer player;
+    sound::WavePlayer player;
     qsizetype next = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         for (; next < arguments.size(); ++next) {
             const QString& argument = arguments[next];
             if (!argument.startsWith(u'?'))
-                ui::PlayWave(player, argument);
+                sound::PlayWave(player, argument);
             else if (!QFileInfo::exists(argument.mid(1)))
                 return;
         }

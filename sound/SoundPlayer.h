@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace ui {
+namespace sound {
 
 // The hidden sound player: a device that is stopped, closed, given a wave file, opened on it
 // and told to play. Playback runs on by itself; a command it cannot carry out does nothing.
@@ -19,4 +19,4 @@ public:
 // Stops whatever plays, then plays the wave file from its start.
 void PlayWave(SoundPlayer& player, const QString& fileName);
 
-} // namespace ui
+} // namespace sound

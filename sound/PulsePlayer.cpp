@@ -2,7 +2,7 @@
 
 #include "SoundModule.h"
 #include "VorbisFile.h"
-#include "Warn.h"
+#include "ui/Warn.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +12,9 @@
 #include <cstdint>
 #include <iterator>
 
-namespace ui {
+namespace sound {
+
+using ui::warn;
 
 namespace {
 
@@ -378,8 +380,8 @@ void PulsePlayer::silent(const QString& why) {
         warn(QStringLiteral("sounds are silent: ") + why);
 }
 
-} // namespace ui
+} // namespace sound
 
-extern "C" Q_DECL_EXPORT ui::SoundPlayer* bngCreateSoundPlayer(bool saysWhenSilent) {
-    return new ui::PulsePlayer(saysWhenSilent);
+extern "C" Q_DECL_EXPORT sound::SoundPlayer* bngCreateSoundPlayer(bool saysWhenSilent) {
+    return new sound::PulsePlayer(saysWhenSilent);
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace ui {
+namespace sound {
 
 // The samples of a PCM wave file and how to play them.
 struct WaveFile {
@@ -23,4 +23,4 @@ struct WaveFile {
 // sound, is no wave file: a damaged cue is better silent than half played.
 std::optional<WaveFile> readWave(const QByteArray& file);
 
-} // namespace ui
+} // namespace sound

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace ui {
+namespace sound {
 
 // The game's sound player. The player on the audio server lives in the sound module, which is
 // loaded at the first open, so that start-up neither loads the sound library nor waits for the
@@ -31,4 +31,4 @@ private:
     std::unique_ptr<SoundPlayer> effects_;
 };
 
-} // namespace ui
+} // namespace sound

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace ui {
+namespace sound {
 
 namespace {
 
@@ -39,4 +39,4 @@ void SystemBeep() {
         PlayWave(*bell, sound);
 }
 
-} // namespace ui
+} // namespace sound
