@@ -1,11 +1,10 @@
 #include "FailureReport.h"
 
 #include "EndProgram.h"
+#include "ui/Warn.h"
 
 #include <QApplication>
 #include <QMessageBox>
-
-#include <cstdio>
 
 namespace app {
 
@@ -16,16 +15,13 @@ namespace {
 QMessageBox* openReport = nullptr;
 
 QString reportText(const RuntimeError& failure) {
-    return QStringLiteral("Run-time error '%1':\n\n%2")
-        .arg(failure.number())
-        .arg(failure.description());
+    return failure.heading() + QStringLiteral("\n\n") + failure.description();
 }
 
 } // namespace
 
 void reportFailure(const RuntimeError& failure) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 failure.what());
+    ui::warn(QString::fromStdString(failure.what()));
     if (openReport) {
         openReport->setText(openReport->text() + QStringLiteral("\n\n") + reportText(failure));
         return;

@@ -4,7 +4,10 @@ namespace app {
 
 RuntimeError::RuntimeError(int number, QString description)
     : number_(number), description_(std::move(description)),
-      what_(QStringLiteral("Run-time error '%1': %2").arg(number).arg(description_).toStdString()) {
+      what_((heading() + u' ' + description_).toStdString()) {}
+
+QString RuntimeError::heading() const {
+    return QStringLiteral("Run-time error '%1':").arg(number_);
 }
 
 } // namespace app

@@ -15,6 +15,8 @@ public:
 
     int number() const { return number_; }
     const QString& description() const { return description_; }
+    // "Run-time error '6':", the report's first line.
+    QString heading() const;
     const char* what() const noexcept override { return what_.c_str(); }
 
 private:

@@ -39,11 +39,6 @@ QWidget* WindowRegistry::get(Key key) {
     return entry->window;
 }
 
-QWidget* WindowRegistry::find(Key key) const {
-    const auto entry = entries_.find(key);
-    return entry == entries_.end() ? nullptr : entry->window.data();
-}
-
 QWidget* WindowRegistry::show(Key key) {
     QWidget* window = get(key);
     window->setVisible(true);

@@ -27,9 +27,6 @@ public:
     // The window, built now if it does not exist.
     template <class Window> QWidget* get() { return get(key<Window>()); }
 
-    // The window if it exists, without building it.
-    template <class Window> QWidget* find() const { return find(key<Window>()); }
-
     // Builds the window if needed and shows it modeless, in front; returns at once.
     template <class Window> QWidget* show() { return show(key<Window>()); }
 
@@ -44,7 +41,6 @@ private:
 
     void add(Key key, Factory factory);
     QWidget* get(Key key);
-    QWidget* find(Key key) const;
     QWidget* show(Key key);
 
     struct Entry {

@@ -18,11 +18,12 @@ class Rnd : public RandomSource {
 public:
     static constexpr std::uint32_t StartState = 0x2A5F3;
 
-    void reseed(std::uint32_t seed);
     void reseedFromClock() override;
     double next() override;
 
 private:
+    void reseed(std::uint32_t seed);
+
     std::uint32_t state_ = StartState;
 };
 

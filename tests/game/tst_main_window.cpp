@@ -5,6 +5,7 @@
 #include "app/RuntimeError.h"
 #include "tests/Media.h"
 #include "tests/ScreenContrast.h"
+#include "tests/Windows.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -458,15 +459,15 @@ void TestMainWindow::enterInALimitBoxPressesGoOnlyWhileEnabled() {
 void TestMainWindow::unbuildableWindowIsARunTimeError() {
     app::WindowRegistry windows;
     QVERIFY_THROWS_EXCEPTION(app::RuntimeError, windows.show<Form3>());
-    QVERIFY(!windows.find<Form3>());
+    QVERIFY(!tests::topLevelWindow(QStringLiteral("Form3")));
 }
 
 void TestMainWindow::helpMenuShowsOneWindowEach() {
     GameFixture game;
-    int built = 0;
+    QList<QPointer<QWidget>> built;
     const auto count = [&built] {
-        ++built;
-        return new QWidget;
+        built << new QWidget;
+        return built.last().data();
     };
     game.windows.add<Form2>(count);
     game.windows.add<Form3>(count);
@@ -475,14 +476,14 @@ void TestMainWindow::helpMenuShowsOneWindowEach() {
     game.form->gamehlp->trigger();
     game.form->License->trigger();
     game.form->about->trigger();
-    QCOMPARE(built, 3);
-    QWidget* help = game.windows.find<Form2>();
+    QCOMPARE(built.size(), 3);
+    const QPointer<QWidget> help = built.first();
     QVERIFY(help && help->isVisible());
     help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!game.windows.find<Form2>());
+    QVERIFY(!help);
     game.form->gamehlp->trigger();
-    QCOMPARE(built, 4);
+    QCOMPARE(built.size(), 4);
 }
 
 void TestMainWindow::keyboardReachesTheMenus() {

@@ -4,6 +4,7 @@
 #include "info/Form4.h"
 #include "info/Texts.h"
 #include "tests/ScreenContrast.h"
+#include "tests/Windows.h"
 #include "ui/WindowIcons.h"
 
 #include <QPointer>
@@ -102,9 +103,7 @@ QWidget* InfoWindowsTest::show(const QString& name) {
 }
 
 QWidget* InfoWindowsTest::find(const QString& name) const {
-    if (name == u"Form2")
-        return registry_.find<Form2>();
-    return name == u"Form3" ? registry_.find<Form3>() : registry_.find<Form4>();
+    return tests::topLevelWindow(name);
 }
 
 void InfoWindowsTest::initTestCase() {
@@ -114,9 +113,8 @@ void InfoWindowsTest::initTestCase() {
 }
 
 void InfoWindowsTest::cleanup() {
-    for (QWidget* window :
-         {registry_.find<Form2>(), registry_.find<Form3>(), registry_.find<Form4>()})
-        if (window)
+    for (const char* name : {"Form2", "Form3", "Form4"})
+        if (QWidget* window = find(QLatin1String(name)))
             window->close();
     other_.hide();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
