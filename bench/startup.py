@@ -26,6 +26,17 @@ from private_session import PrivateSession  # noqa: E402
 FIGURES = ["map_ms", "paint_ms", "cpu_ms", "rss_kib", "anon_kib", "private_kib"]
 
 
+def start_sound():
+    """The start cue's sound, as media/media.txt names it: the one the minimal program readies."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "media", "media.txt")) as file:
+        for line in file:
+            fields = line.split()
+            if fields[:2] == ["cue", "start"]:
+                return fields[3]
+    raise RuntimeError("media/media.txt names no start cue")
+
+
 def measure(session, build, command):
     watch = os.path.join(build, "bench", "bng-startup-watch")
     result = subprocess.run([watch, "--"] + command, env=session.env, cwd=session.folder,
@@ -40,7 +51,7 @@ def run_scenario(build, audio, rounds, warmups, also):
     programs = {
         "game": [os.path.join(build, "brannoch-number-guess")],
         "minimal": [os.path.join(build, "bench", "minimal", "bng-minimal"),
-                    os.path.join(build, "media", "ivegot.wav")],
+                    os.path.join(build, "media", start_sound())],
         "bare": [os.path.join(build, "bench", "minimal", "bng-minimal-bare")],
     }
     programs.update(also)

@@ -145,7 +145,8 @@ measure_contrast "Enter Lower limit for guess" 8 32 153 17 0
 measure_contrast "the message" "${message_area[@]}" 1
 face_start=$(region_print "${face_area[@]}")
 # The face is its 32-pixel icon stretched to 49 design pixels square, at the desktop's scale.
-icon_width=$(identify -format '%@' "$BNG_SOURCE_DIR/media/face02.ico[0]" | cut -dx -f1)
+start_face=$(media_file start face) || fail "media/media.txt does not name the start's face"
+icon_width=$(identify -format '%@' "$BNG_SOURCE_DIR/media/$start_face[0]" | cut -dx -f1)
 read -r face_width _ < <(picture_extent "${face_area[@]}")
 expected_face=$(scaled $((49 * icon_width / 32)))
 [ $((face_width - expected_face)) -ge -2 ] && [ $((face_width - expected_face)) -le 2 ] ||

@@ -16,6 +16,8 @@ start_session --audio
 mkdir "$work/tones"
 python3 "$harness/tones.py" make "$work/tones" || fail "no stand-in tones"
 cd "$work/tones"
+start_sound=$(media_file start sound) && lower_sound=$(media_file lower sound) &&
+    higher_sound=$(media_file higher sound) || fail "media/media.txt does not name the cues' sounds"
 
 # Gives the cues "$@" with the cue player (see cue_player.cpp) while recording the audio output;
 # a gate "?<file>", "?N.<file>", or either with ".whole", waits until that file is heard (as the
@@ -51,33 +53,33 @@ said_once() {
     }
 }
 
-listen ivegot.wav '?1.ivegot.wav.whole'
-expect "ivegot.wav whole" "a cue was not heard whole"
+listen "$start_sound" "?1.$start_sound.whole"
+expect "$start_sound whole" "a cue was not heard whole"
 
 # Given at once, the second cue leaves nothing of the first but what began before it.
-listen lower.wav higher.wav '?higher.wav.whole'
-[[ $heard == "higher.wav whole" || $heard == $'lower.wav cut\nhigher.wav whole' ]] ||
+listen "$lower_sound" "$higher_sound" "?$higher_sound.whole"
+[[ $heard == "$higher_sound whole" || $heard == "$lower_sound cut"$'\n'"$higher_sound whole" ]] ||
     { printf 'heard:\n%s\n' "$heard" >&2; fail "a second cue given at once did not cut the first"; }
 
 # long.wav lasts far longer than the tests wait, so the next cue must cut it.
-listen long.wav '?1.long.wav' higher.wav '?2.higher.wav.whole'
+listen long.wav '?1.long.wav' "$higher_sound" "?2.$higher_sound.whole"
 expect "long.wav cut
-higher.wav whole" "a cue did not cut the one still playing, or left some of it behind"
+$higher_sound whole" "a cue did not cut the one still playing, or left some of it behind"
 
 # Each repeat is given once the one before is heard, while it still plays. Twenty quick cuts on
 # a loaded machine may leave a glitch of stray sound; what a cut leaves behind is judged above.
 cues=()
-for n in $(seq 20); do cues+=(lower.wav "?$n.lower.wav"); done
-listen "${cues[@]}" '?20.lower.wav.whole'
+for n in $(seq 20); do cues+=("$lower_sound" "?$n.$lower_sound"); done
+listen "${cues[@]}" "?20.$lower_sound.whole"
 heard=$(grep -vx stray <<<"$heard")
-[ "$(grep -c '^lower.wav ' <<<"$heard")" = 20 ] && [ "$(grep -vc '^lower.wav ' <<<"$heard")" = 0 ] ||
+[ "$(grep -c "^$lower_sound " <<<"$heard")" = 20 ] && [ "$(grep -vc "^$lower_sound " <<<"$heard")" = 0 ] ||
     { printf 'heard:\n%s\n' "$heard" >&2; fail "a cue given twenty times was not heard twenty times alone"; }
-[ "$(tail -n1 <<<"$heard")" = "lower.wav whole" ] || fail "the last repeated cue was cut short"
+[ "$(tail -n1 <<<"$heard")" = "$lower_sound whole" ] || fail "the last repeated cue was cut short"
 
 # Ended while its cue plays: closing the connection cuts the stream, and the
 # program exits cleanly every time.
 for run in $(seq 200); do
-    "$player" lower.wav 2>"$work/stderr" || fail "run $run ended with status $? after a cue"
+    "$player" "$lower_sound" 2>"$work/stderr" || fail "run $run ended with status $? after a cue"
     [ -s "$work/stderr" ] && { cat "$work/stderr" >&2; fail "run $run complained at its end"; }
 done
 
@@ -96,7 +98,7 @@ said_once 'cannot play sound .*huge.wav: it is larger than the audio server hold
 # No audio server: the cues are silent, the player goes on, and says so once.
 stop_audio
 export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/none"
-"$player" lower.wav higher.wav lower.wav 2>"$work/stderr" ||
+"$player" "$lower_sound" "$higher_sound" "$lower_sound" 2>"$work/stderr" ||
     fail "the cue player failed without an audio server"
 said_once 'sounds are silent: no audio server' \
     "without an audio server the player did not say so on one line"
@@ -104,7 +106,7 @@ said_once 'sounds are silent: no audio server' \
 # No sound module beside the player: the same, once.
 mkdir "$work/alone"
 cp "$player" "$work/alone/"
-"$work/alone/bng-cue-player" lower.wav higher.wav 2>"$work/stderr" ||
+"$work/alone/bng-cue-player" "$lower_sound" "$higher_sound" 2>"$work/stderr" ||
     fail "the cue player failed without the sound module"
 said_once 'cannot play sounds: .*missing' \
     "without the sound module the player did not say so on one line"

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "MediaList.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -190,26 +191,19 @@ void TestGameplay::answersAGuess_data() {
     QTest::addColumn<QString>("wave");
     QTest::addColumn<bool>("won");
     QTest::newRow("greater") << "7"
-                             << "My number is lower."
-                             << "lower.wav" << false;
+                             << "My number is lower." << media::LowerMedia.sound << false;
     QTest::newRow("less") << "3"
-                          << "My number is higher."
-                          << "higher.wav" << false;
+                          << "My number is higher." << media::HigherMedia.sound << false;
     QTest::newRow("fraction below") << "4.5"
-                                    << "My number is higher."
-                                    << "higher.wav" << false;
+                                    << "My number is higher." << media::HigherMedia.sound << false;
     QTest::newRow("empty box") << ""
-                               << "My number is higher."
-                               << "higher.wav" << false;
+                               << "My number is higher." << media::HigherMedia.sound << false;
     QTest::newRow("right") << "5"
-                           << "You got my number!"
-                           << "gotit.wav" << true;
+                           << "You got my number!" << media::WinMedia.sound << true;
     QTest::newRow("right as 5.0") << "5.0"
-                                  << "You got my number!"
-                                  << "gotit.wav" << true;
+                                  << "You got my number!" << media::WinMedia.sound << true;
     QTest::newRow("right as 5e0") << "5e0"
-                                  << "You got my number!"
-                                  << "gotit.wav" << true;
+                                  << "You got my number!" << media::WinMedia.sound << true;
 }
 
 void TestGameplay::answersAGuess() {
@@ -302,8 +296,9 @@ void TestGameplay::cueShowsMessageThenFaceThenFiveSoundWrites() {
     Form1& form = *game.form;
     game.startStandard(QStringLiteral("9"), QStringLiteral("5"));
     const QString startFace = QString::number(form.Image1->pixmap().cacheKey());
-    QCOMPARE(game.sound, QStringList({"stop|I've got the number! What's your guess?|" + startFace,
-                                      "close", "file ivegot.wav", "open", "play"}));
+    QCOMPARE(game.sound,
+             QStringList({"stop|I've got the number! What's your guess?|" + startFace, "close",
+                          QStringLiteral("file ") + media::StartMedia.sound, "open", "play"}));
     game.sound.clear();
     game.guess(QStringLiteral("9"));
     game.guess(QStringLiteral("9"));
@@ -312,8 +307,8 @@ void TestGameplay::cueShowsMessageThenFaceThenFiveSoundWrites() {
     const QString first = game.sound[0].section(u'|', 2);
     const QString second = game.sound[5].section(u'|', 2);
     QVERIFY(first != startFace && second != first);
-    QCOMPARE(withoutFaces(game.sound),
-             cue("My number is lower.", "lower.wav") + cue("My number is lower.", "lower.wav"));
+    QCOMPARE(withoutFaces(game.sound), cue("My number is lower.", media::LowerMedia.sound) +
+                                           cue("My number is lower.", media::LowerMedia.sound));
 }
 
 void TestGameplay::goAgainMidGameKeepsTheCount() {
@@ -482,9 +477,9 @@ void TestGameplay::countStopsAtItsLargestAndTheGuessIsStillJudged() {
 }
 
 void TestGameplay::missingFaceLeavesThePreviousOne() {
-    QStringList media = tests::allMedia();
-    media.removeAll(QStringLiteral("minus.ico"));
-    GameFixture game(media);
+    QStringList files = tests::allMedia();
+    files.removeAll(media::LowerMedia.face);
+    GameFixture game(files);
     Form1& form = *game.form;
     game.startStandard(QStringLiteral("5"), QStringLiteral("5"));
     const qint64 startFace = form.Image1->pixmap().cacheKey();
@@ -492,7 +487,7 @@ void TestGameplay::missingFaceLeavesThePreviousOne() {
     game.guess(QStringLiteral("9"));
     QCOMPARE(form.Image1->pixmap().cacheKey(), startFace);
     QCOMPARE(form.Label3->text(), QStringLiteral("My number is lower."));
-    QCOMPARE(withoutFaces(game.sound), cue("My number is lower.", "lower.wav"));
+    QCOMPARE(withoutFaces(game.sound), cue("My number is lower.", media::LowerMedia.sound));
     QCOMPARE(form.Text3->text(), QString());
     game.guess(QStringLiteral("1"));
     QVERIFY(form.Image1->pixmap().cacheKey() != startFace);

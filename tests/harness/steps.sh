@@ -189,3 +189,16 @@ expect_stderr() {
         fail "standard error is not what it should be"
     fi
 }
+
+# The face or the sound ($2) of cue $1 (start, lower, higher or win), as media/media.txt names
+# it; fails, printing nothing, for a cue or a kind it does not name.
+media_file() {
+    local field
+    case $2 in
+        face) field=3 ;;
+        sound) field=4 ;;
+        *) return 1 ;;
+    esac
+    awk -v cue="$1" -v field="$field" '$1 == "cue" && $2 == cue { print $field; found = 1 }
+        END { exit !found }' "$harness/../../media/media.txt"
+}

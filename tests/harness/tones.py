@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Stand-ins for the game's sounds that a recording shows plainly, and the finder of them.
 
-Each stand-in is a 16-bit mono wave file at 22,050 Hz under the name of one of the game's
-sounds: 40 ms of a marker tone, then a body tone, for as long as the real sound lasts. The
-tones differ from file to file, so a recording of the audio output tells which file played,
-where each one started (its marker, even right after the same sound was cut) and for how long
-its body was heard, however the server resampled it and though a loaded machine drops a few
-milliseconds here and there.
+Each stand-in is a 16-bit mono wave file at 22,050 Hz under the name media/media.txt gives
+one of the game's sounds: 40 ms of a marker tone, then a body tone, for as long as the real
+sound lasts. The tones differ from file to file, so a recording of the audio output tells which
+file played, where each one started (its marker, even right after the same sound was cut) and
+for how long its body was heard, however the server resampled it and though a loaded machine
+drops a few milliseconds here and there.
 
 The system bell has a stand-in too, bell.wav: a tone of its own for as long as a desktop's
 bell rings, told apart even while a cue plays with it, as the bell of a win does.
@@ -36,15 +36,30 @@ import wave
 RATE = 22050
 WINDOW = RATE // 100  # 10 ms
 MARKER_MS = 40
-# name: (marker Hz, body Hz, length in ms, as the game's own sound)
-SOUNDS = {
-    "ivegot.wav": (1100, 500, 950),
-    "lower.wav": (1400, 800, 410),
-    "higher.wav": (1700, 2300, 400),
-    "gotit.wav": (2000, 2600, 660),
+# cue: (marker Hz, body Hz, length in ms, as the game's own sound)
+TONES = {
+    "start": (1100, 500, 950),
+    "lower": (1400, 800, 410),
+    "higher": (1700, 2300, 400),
+    "win": (2000, 2600, 660),
     # Not one of the game's: a sound so long that the next cue is sure to cut it.
-    "long.wav": (2900, 3300, 8000),
+    "long": (2900, 3300, 8000),
 }
+
+
+def cue_sounds():
+    """Each cue's sound file, as media/media.txt names it, and long.wav for the long one."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "..", "media", "media.txt")) as file:
+        fields = [line.split() for line in file]
+    sounds = {line[1]: line[3] for line in fields if line[:1] == ["cue"]}
+    sounds["long"] = "long.wav"
+    return sounds
+
+
+# file: the tones of its stand-in. A cue the list gives and TONES does not fails here, before a
+# test could take a sound it cannot tell apart for another.
+SOUNDS = {file: TONES[cue] for cue, file in cue_sounds().items()}
 # The bell's stand-in: a tone unlike any cue's, long enough to outlast the win's cue.
 BELL = (4400, 1200)
 BELL_MS = 100  # rung for this long, the bell counts

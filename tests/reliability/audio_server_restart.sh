@@ -22,6 +22,9 @@ mkdir -p "$work/data/sounds/freedesktop/stereo"
 mv bell.wav "$work/data/sounds/freedesktop/stereo/"
 export XDG_DATA_DIRS="$work/data"
 STDERR_FILE="$work/stderr"
+start_sound=$(media_file start sound) && lower_sound=$(media_file lower sound) &&
+    higher_sound=$(media_file higher sound) && win_sound=$(media_file win sound) ||
+    fail "media/media.txt does not name the cues' sounds"
 
 # Standard error's lines up to here have been judged.
 judged=0
@@ -77,18 +80,18 @@ start_game 5 5
 said 'sounds are silent: no audio server'
 
 start_audio_server || fail "the audio server did not start"
-hear bng higher.wav guesses 3 || fail "the first cue with a server was not heard"
+hear bng "$higher_sound" guesses 3 || fail "the first cue with a server was not heard"
 said 'sounds are back'
 
 kill_audio_server
 said 'sounds are silent: the audio server went away'
 guesses 7
 start_audio_server || fail "the audio server did not start again"
-hear bng higher.wav guesses 3 || fail "the first cue after a restart was not heard"
+hear bng "$higher_sound" guesses 3 || fail "the first cue after a restart was not heard"
 said 'sounds are back'
 
 add_sink bng2 || fail "no second output"
-hear bng2 lower.wav guesses 7 || fail "a cue was not heard on the new default output"
+hear bng2 "$lower_sound" guesses 7 || fail "a cue was not heard on the new default output"
 
 # The server hangs: the cue of a guess is dropped, and once the server answers again it is not
 # heard late, in the second of output before the next guess's cue (44100 bytes recorded).
@@ -102,14 +105,14 @@ kill -CONT "${AUDIO_SERVER_PIDS[@]}"
 wait_until larger "$work/hung.raw" $(($(stat -c %s "$work/hung.raw") + 44100)) ||
     fail "no output after a hang"
 guesses 3
-wait_until heard higher.wav || fail "the first cue after a hang was not heard"
+wait_until heard "$higher_sound" || fail "the first cue after a hang was not heard"
 stop_recording
-[ "$(cues_in "$work/hung.raw" | cut -d' ' -f1)" = higher.wav ] ||
+[ "$(cues_in "$work/hung.raw" | cut -d' ' -f1)" = "$higher_sound" ] ||
     { cues_in "$work/hung.raw" >&2; fail "a cue given while the server hung was heard late"; }
 said 'sounds are back'
 
 # The win is heard to its end, so that none of it is heard in the game below.
-hear bng2 gotit.wav guesses 5 || fail "the win was not heard"
+hear bng2 "$win_sound" guesses 5 || fail "the win was not heard"
 wait_question || fail "the right guess did not ask to play again"
 click_yes
 
@@ -121,14 +124,14 @@ type_limits 5 5
 start_recording "$work/game.raw" bng2 || fail "the audio output could not be recorded"
 # Each guess waits for the cue before, so that no cue cuts another before it is heard.
 changes_message click_at 276 28 || fail "GO! did not start the game"
-wait_until heard ivegot.wav || fail "GO! was not heard"
+wait_until heard "$start_sound" || fail "GO! was not heard"
 guesses 3
-wait_until heard higher.wav || fail "the guess below was not heard"
+wait_until heard "$higher_sound" || fail "the guess below was not heard"
 guesses 7
-wait_until heard lower.wav || fail "the guess above was not heard"
+wait_until heard "$lower_sound" || fail "the guess above was not heard"
 [ "$DESKTOP" = wayland ] || rung 1 || fail "the bell rang $(wc -l <"$work/bells") times at the first win"
 guesses 5
-wait_until heard gotit.wav whole || fail "the win was not heard whole"
+wait_until heard "$win_sound" whole || fail "the win was not heard whole"
 if [ "$DESKTOP" = wayland ]; then
     wait_until heard bell || fail "the bell did not ring at the win"
     wait_until test -e "$HEARD/quiet" || fail "the bell did not stop"
@@ -136,11 +139,12 @@ else
     wait_until rung 2 || fail "the bell did not ring at the win"
 fi
 stop_recording
-[ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = $'ivegot.wav\nhigher.wav\nlower.wav\ngotit.wav' ] ||
+[ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = \
+    "$(printf '%s\n' "$start_sound" "$higher_sound" "$lower_sound" "$win_sound")" ] ||
     { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard in order"; }
 if [ "$DESKTOP" = wayland ]; then
     # Once, as the win's cue starts.
-    read -r win _ < <(python3 "$harness/tones.py" find "$work/game.raw" | awk '$2 == "gotit.wav" { print $4 }')
+    read -r win _ < <(python3 "$harness/tones.py" find "$work/game.raw" | awk -v sound="$win_sound" '$2 == sound { print $4 }')
     bells=$(bells_in "$work/game.raw")
     [ "$(wc -l <<<"$bells")" = 1 ] && [ "${bells%% *}" -ge $((win - 100)) ] &&
         [ "${bells%% *}" -le $((win + 200)) ] ||

@@ -1,3 +1,4 @@
+#include "MediaList.h"
 #include "SoakGame.h"
 
 #include <QApplication>
@@ -18,9 +19,9 @@ bool isFace(const QString& file) {
 
 // How many times one whole game and one quick game give the cue of each file.
 int cuesUsing(const QString& file) {
-    if (file == u"face02.ico" || file == u"ivegot.wav" || file == u"face03.ico" ||
-        file == u"gotit.wav")
-        return 2;
+    for (const media::CueMedia& twice : {media::StartMedia, media::WinMedia})
+        if (file == QLatin1String(twice.face) || file == QLatin1String(twice.sound))
+            return 2;
     return 1;
 }
 
@@ -93,11 +94,11 @@ void TestFaults::brokenMediaLeaveTheGameGoing_data() {
 void TestFaults::brokenMediaLeaveTheGameGoing() {
     QFETCH(QString, file);
     QFETCH(Fault, fault);
-    QStringList media = allMedia();
-    media.removeAll(file);
+    QStringList others = allMedia();
+    others.removeAll(file);
     StderrCapture errors;
     {
-        SoakGame game(sourceMediaFolder(), media);
+        SoakGame game(sourceMediaFolder(), others);
         QVERIFY(game.ready);
         QVERIFY(makeFault(game.folder.path(), file, fault));
         Form1& form = *game.form;
@@ -121,15 +122,14 @@ void TestFaults::brokenMediaLeaveTheGameGoing() {
         QTest::keyClicks(form.Text1, QStringLiteral("9"));
         QTest::keyClicks(form.Text2, QStringLiteral("1"));
         QTest::mouseClick(form.Command1, Qt::LeftButton);
-        cue(QStringLiteral("I've got the number! What's your guess?"),
-            QStringLiteral("face02.ico"));
+        cue(QStringLiteral("I've got the number! What's your guess?"), media::StartMedia.face);
         const double secret = form.gu;
         guess(secret + 1);
-        cue(QStringLiteral("My number is lower."), QStringLiteral("minus.ico"));
+        cue(QStringLiteral("My number is lower."), media::LowerMedia.face);
         guess(secret - 1);
-        cue(QStringLiteral("My number is higher."), QStringLiteral("plus.ico"));
+        cue(QStringLiteral("My number is higher."), media::HigherMedia.face);
         guess(secret);
-        cue(QStringLiteral("You got my number!"), QStringLiteral("face03.ico"));
+        cue(QStringLiteral("You got my number!"), media::WinMedia.face);
         QCOMPARE(form.Label5->text(), QStringLiteral("3"));
         QVERIFY(form.Command2->isVisible());
         QTest::mouseClick(form.Command2, Qt::LeftButton);
@@ -140,10 +140,9 @@ void TestFaults::brokenMediaLeaveTheGameGoing() {
         QTest::keyClicks(form.Text1, QStringLiteral("4"));
         QTest::keyClicks(form.Text2, QStringLiteral("4"));
         QTest::mouseClick(form.Command1, Qt::LeftButton);
-        cue(QStringLiteral("I've got the number! What's your guess?"),
-            QStringLiteral("face02.ico"));
+        cue(QStringLiteral("I've got the number! What's your guess?"), media::StartMedia.face);
         guess(4);
-        cue(QStringLiteral("You got my number!"), QStringLiteral("face03.ico"));
+        cue(QStringLiteral("You got my number!"), media::WinMedia.face);
         QVERIFY(form.Command3->isVisible());
     }
     errors.restore();

@@ -1,3 +1,4 @@
+#include "MediaList.h"
 #include "SoakGame.h"
 
 #include <QImageReader>
@@ -139,7 +140,7 @@ void TestSoak::startGame(double upper, double lower, int way) {
                          (style_ == GameStyle::Standard && upper < lower ? ", limits swapped" : "");
     halvesSeen_[kind] |= secret - least_ < allowed / 2 ? 1 : 2;
     QVERIFY(!form.Command1->isEnabled());
-    expectCue(GotIt, QStringLiteral("face02.ico"));
+    expectCue(GotIt, media::StartMedia.face);
 }
 
 void TestSoak::guess(double value, int way) {
@@ -160,11 +161,11 @@ void TestSoak::guess(double value, int way) {
     QCOMPARE(form.Text3->text(), QString());
     answer_ = form.Label3->text();
     if (answer_ == Lower) {
-        expectCue(Lower, QStringLiteral("minus.ico"));
+        expectCue(Lower, media::LowerMedia.face);
     } else if (answer_ == Higher) {
-        expectCue(Higher, QStringLiteral("plus.ico"));
+        expectCue(Higher, media::HigherMedia.face);
     } else {
-        expectCue(Won, QStringLiteral("face03.ico"));
+        expectCue(Won, media::WinMedia.face);
         won_ = true;
         QCOMPARE(form.gu, value);
     }
@@ -207,8 +208,8 @@ void TestSoak::thousandsOfGuessesKeepTheGameRight() {
     game_ = std::make_unique<SoakGame>(sourceMediaFolder());
     QVERIFY(game_->ready);
     Form1& form = *game_->form;
-    for (const QString& face : {QStringLiteral("face02.ico"), QStringLiteral("minus.ico"),
-                                QStringLiteral("plus.ico"), QStringLiteral("face03.ico")})
+    for (const char* face : {media::StartMedia.face, media::LowerMedia.face,
+                             media::HigherMedia.face, media::WinMedia.face})
         faces_.insert(face, comparable(QImageReader(sourceMediaFolder() + u'/' + face).read()));
 
     for (int g = 0; g < Games; ++g) {
