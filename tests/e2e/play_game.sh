@@ -109,7 +109,7 @@ STDERR_FILE=$work/stderr
 open_game
 # Desktops match the window to the desktop entry: on Wayland by the entry's name, on X11 by the
 # class the entry names.
-entry=$(ls "$BNG_SOURCE_DIR"/dist/*.desktop)
+entry=$(ls "$BNG_BUILD_DIR"/dist/*.desktop)
 if [ "$DESKTOP" = wayland ]; then
     app_id=$(basename "$entry" .desktop)
 else
