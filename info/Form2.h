@@ -18,7 +18,7 @@ public:
 
     void Form_Activate();
 
-    // Everything printed so far, top to bottom.
+    // Everything printed so far, top to bottom, as screen readers read it.
     const QList<PrintedLine>& printedLines() const { return printed_; }
 
 protected:

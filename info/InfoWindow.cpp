@@ -1,5 +1,7 @@
 #include "InfoWindow.h"
 
+#include "AccessibleInfoWindows.h"
+
 #include "ui/Fonts.h"
 
 namespace info {
@@ -11,6 +13,7 @@ void setUpWindow(QWidget* window, const char* name, const QString& caption, QSiz
     window->setWindowIcon(icon);
     window->setFixedSize(clientSize);
     window->setFont(ui::designFont(ui::SmallPx));
+    describeInfoWindows();
 }
 
 } // namespace info

@@ -10,8 +10,12 @@ namespace ui {
 namespace {
 
 // Qt's own line edit interface, with "Press" added to its actions. Everything else is the line
-// edit's, so its text, caret and selection read as in any other text box.
-class AccessibleTextBox : public QAccessibleInterface, public QAccessibleActionInterface {
+// edit's, so its text, caret and selection read as in any other text box, but for one question:
+// Qt 6.4's line edit never answers which word or sentence lies at the end of its text, which
+// Orca asks when Ctrl+Left starts there, and the game would hang. The last one is the answer.
+class AccessibleTextBox : public QAccessibleInterface,
+                          public QAccessibleActionInterface,
+                          public QAccessibleTextInterface {
 public:
     AccessibleTextBox(TextBox* box, QAccessibleInterface* lineEdit)
         : box_(box), lineEdit_(lineEdit), lineEditId_(QAccessible::uniqueId(lineEdit)) {}
@@ -43,6 +47,8 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ActionInterface)
             return static_cast<QAccessibleActionInterface*>(this);
+        if (type == QAccessible::TextInterface && lineEditText())
+            return static_cast<QAccessibleTextInterface*>(this);
         return lineEdit_->interface_cast(type);
     }
 
@@ -69,8 +75,49 @@ public:
         return lineEditActions()->keyBindingsForAction(name);
     }
 
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                         int* end) const override {
+        const int count = lineEditText()->characterCount();
+        if (count > 0 && offset >= count &&
+            (boundary == QAccessible::WordBoundary || boundary == QAccessible::SentenceBoundary))
+            offset = count - 1;
+        return lineEditText()->textAtOffset(offset, boundary, start, end);
+    }
+    void selection(int index, int* start, int* end) const override {
+        lineEditText()->selection(index, start, end);
+    }
+    int selectionCount() const override { return lineEditText()->selectionCount(); }
+    void addSelection(int start, int end) override { lineEditText()->addSelection(start, end); }
+    void removeSelection(int index) override { lineEditText()->removeSelection(index); }
+    void setSelection(int index, int start, int end) override {
+        lineEditText()->setSelection(index, start, end);
+    }
+    int cursorPosition() const override { return lineEditText()->cursorPosition(); }
+    void setCursorPosition(int position) override { lineEditText()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return lineEditText()->text(start, end); }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                             int* end) const override {
+        return lineEditText()->textBeforeOffset(offset, boundary, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                            int* end) const override {
+        return lineEditText()->textAfterOffset(offset, boundary, start, end);
+    }
+    int characterCount() const override { return lineEditText()->characterCount(); }
+    QRect characterRect(int offset) const override { return lineEditText()->characterRect(offset); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return lineEditText()->offsetAtPoint(point);
+    }
+    void scrollToSubstring(int start, int end) override {
+        lineEditText()->scrollToSubstring(start, end);
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        return lineEditText()->attributes(offset, start, end);
+    }
+
 private:
     QAccessibleActionInterface* lineEditActions() const { return lineEdit_->actionInterface(); }
+    QAccessibleTextInterface* lineEditText() const { return lineEdit_->textInterface(); }
 
     QPointer<TextBox> box_;
     QAccessibleInterface* lineEdit_;

@@ -1,6 +1,7 @@
 #include "MainWindowDesign.h"
 
 #include "Fonts.h"
+#include "MessageAnnouncer.h"
 #include "Twips.h"
 #include "WindowIcons.h"
 #include "sound/WavePlayer.h"
@@ -166,6 +167,11 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
 
     for (QLabel* each : {Label6, Label5, Label4, Label3, Label2, Label1})
         each->lower();
+
+    // What a screen reader says: each answer with the count as it comes, and the question with
+    // the Yes! that the focus lands on after a win.
+    announceMessageLine(Label3, Label6, Label5);
+    Command2->setAccessibleDescription(Label4->text());
 
     // The chain starts with the upper-limit box, so that the first Tab of a game goes there and
     // not to the face, which was made first. Qt moves a widget in the chain only after one that

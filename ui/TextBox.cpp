@@ -12,6 +12,11 @@ namespace ui {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     offerTextBoxClicks();
+    // Entered for the first time, a line edit tells of its caret just before its focus, and
+    // Orca then takes the box for focused already and leaves it unsaid; a caret placed once is
+    // told of only when it moves.
+    setText(QStringLiteral(" "));
+    clear();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {

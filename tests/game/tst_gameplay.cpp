@@ -525,6 +525,17 @@ void TestGameplay::oddInputNeverStopsTheGame() {
         game.guess(text);
         QCOMPARE(form.Label5->text(), QStringLiteral("2"));
     }
+    // A screen reader asks for the word and the sentence at the end of what is typed, as Orca
+    // does for Ctrl+Left there; the answer must come.
+    GameFixture game;
+    game.form->Text2->setText(text + QStringLiteral(" 30 40"));
+    QAccessibleTextInterface* typed =
+        QAccessible::queryAccessibleInterface(game.form->Text2)->textInterface();
+    QVERIFY(typed);
+    int start = 0;
+    int end = 0;
+    for (const auto boundary : {QAccessible::WordBoundary, QAccessible::SentenceBoundary})
+        QVERIFY(!typed->textAtOffset(typed->characterCount(), boundary, &start, &end).isEmpty());
 }
 
 QTEST_MAIN(TestGameplay)

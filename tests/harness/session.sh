@@ -4,7 +4,7 @@
 # here and ended by its PID.
 #
 # Sourced by every end-to-end script, which then calls start_session. Run as a command:
-#   session.sh run [--suite ID] [--display] [--bus] [--audio KIND] -- [NAME=VALUE...] COMMAND...
+#   session.sh run [--suite ID] [--display] [--bus] [--screen-reader] [--audio KIND] -- ...
 #       runs COMMAND in a private session; fails if anything COMMAND started outlives it.
 #   session.sh serve [--display] [--bus] [--audio KIND]
 #       starts a private session, prints the path of a file holding its environment (as
@@ -22,6 +22,7 @@ export PATH=/usr/bin:/bin:$PATH
 source "$harness/desktop.sh"
 source "$harness/audio.sh"
 source "$harness/steps.sh"
+source "$harness/screen_reader.sh"
 
 BUS_PID=
 
@@ -83,6 +84,8 @@ start_session() {
         case $1 in
             --display) start_desktop ;;
             --bus) start_bus ;;
+            # A screen reader needs the display and a bus, started before it.
+            --screen-reader) start_screen_reader ;;
             --audio)
                 if [[ ${2:-} == [a-z]* ]]; then
                     start_audio "$2" || fail "no private audio server"
@@ -102,6 +105,7 @@ stop_session() {
         eval "$command"
     done
     stop_game
+    stop_screen_reader
     stop_audio
     stop_bus
     stop_desktop
