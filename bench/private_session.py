@@ -1,8 +1,8 @@
 """A private desktop session for the benchmarks, made by the tests' own harness
 (tests/harness/session.sh serve): an X display of their own, a D-Bus session bus, and either a
-PulseAudio server whose only output is a null sink named "bng" or no audio server at all. Nothing
-of the machine's own session is seen; every process is ended by its PID when the session
-closes."""
+PulseAudio server (PipeWire's where PulseAudio is not installed) whose only output is a null
+sink named "bng", or no audio server at all. Nothing of the machine's own session is seen; every
+process is ended by its PID when the session closes."""
 
 import os
 import subprocess
@@ -15,7 +15,7 @@ class PrivateSession:
     def __init__(self, audio):
         command = ["bash", HARNESS, "serve", "--display", "--bus"]
         if audio:
-            command += ["--audio", "pulseaudio"]
+            command += ["--audio"]
         self.harness = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         text=True)
         self.processes = []
