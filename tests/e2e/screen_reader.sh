@@ -3,7 +3,8 @@
 # before the game starts, as a blind player plays it: Orca must say the window, the menu, each
 # limit box by name on the way the Tab key takes, the start prompt, each answer with its count
 # while the focus stays in the guess box, the question with "Yes!", and each information
-# window's caption with its text. Usage: screen_reader.sh <program>
+# window's caption with its text; and a guess sent through the accessibility bus alone is judged.
+# Usage: screen_reader.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../harness/session.sh"
@@ -30,7 +31,10 @@ type_text 5
 says "Lower limit" key Tab
 type_text 5
 says "I've got the number! What's your guess?" key Return
-says "My number is higher. Guesses 1" guesses 3
+# The first guess is typed and sent through the accessibility bus alone, as switch access and
+# voice control send it: the guess box's click is its Press action.
+says "My number is higher. Guesses 1" \
+    python3 "$harness/orca/press.py" brannoch-number-guess "Your guess" 3
 says "My number is lower. Guesses 2" guesses 7
 says "You got my number! Guesses 3" guesses 5
 wait_spoken 0 "Do you want to play again?"
