@@ -111,12 +111,9 @@ QAccessibleInterface* infoWindowInterface(const QString& className, QObject* obj
 
 } // namespace
 
+// Qt keeps a factory installed once however often it is installed.
 void describeInfoWindows() {
-    static const bool installed = [] {
-        QAccessible::installFactory(infoWindowInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(infoWindowInterface);
 }
 
 } // namespace info

@@ -67,6 +67,7 @@ void announceSoon() {
 // Qt tells of a label's new text by a name change, which readers pass over where the focus is
 // not; the notification follows it. The bridge's own handling is reached by standing aside.
 QAccessible::UpdateHandler bridge = nullptr;
+bool watching = false;
 
 void watchUpdates(QAccessibleEvent* event) {
     const MessageLine& parts = line();
@@ -82,12 +83,11 @@ void watchUpdates(QAccessibleEvent* event) {
 
 void announceMessageLine(QLabel* message, QLabel* countCaption, QLabel* count) {
     line() = {message, countCaption, count};
-    static const bool installed = [] {
-        QAccessible::installFactory(messageLineInterface);
+    QAccessible::installFactory(messageLineInterface);
+    if (!watching) {
+        watching = true;
         bridge = QAccessible::installUpdateHandler(watchUpdates);
-        return true;
-    }();
-    (void)installed;
+    }
 }
 
 } // namespace ui

@@ -15,8 +15,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     // Entered for the first time, a line edit tells of its caret just before its focus, and
     // Orca then takes the box for focused already and leaves it unsaid; a caret placed once is
     // told of only when it moves.
-    setText(QStringLiteral(" "));
-    clear();
+    setCursorPosition(0);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
