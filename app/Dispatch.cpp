@@ -7,6 +7,16 @@
 
 namespace app {
 
+namespace {
+
+void (*afterHandler)() = nullptr;
+
+} // namespace
+
+void afterEachHandler(void (*follow)()) {
+    afterHandler = follow;
+}
+
 void dispatch(const std::function<void()>& handler) {
     if (programEnded())
         return;
@@ -22,6 +32,8 @@ void dispatch(const std::function<void()>& handler) {
             error::InternalError,
             QStringLiteral("Internal error: %1").arg(QString::fromLocal8Bit(failure.what()))));
     }
+    if (afterHandler && !programEnded())
+        afterHandler();
 }
 
 } // namespace app

@@ -12,6 +12,10 @@ namespace app {
 // program; after the end no handler runs any more.
 void dispatch(const std::function<void()>& handler);
 
+// Runs `follow` after every handler from now on, such as telling screen readers what the
+// handler changed, as it stands once the handler has returned.
+void afterEachHandler(void (*follow)());
+
 // Binds an event to its handler, which runs through dispatch.
 template <typename Source, typename Signal, typename Handler>
 void bindEvent(Source* source, Signal signal, Handler handler) {

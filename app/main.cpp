@@ -7,6 +7,7 @@
 #include "info/Form2.h"
 #include "info/Form3.h"
 #include "info/Form4.h"
+#include "ui/MessageAnnouncer.h"
 
 #include <QApplication>
 
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     windows.add<Form4>([] { return new Form4; });
 
     auto* form1 = static_cast<Form1*>(windows.get<Form1>());
+    app::afterEachHandler(ui::announceChangedMessageLine);
     app::dispatch([form1] { form1->Form_Load(); });
     if (app::programEnded())
         return app::exitStatus();

@@ -8,12 +8,14 @@ namespace info {
 
 void setUpWindow(QWidget* window, const char* name, const QString& caption, QSize clientSize,
                  const QIcon& icon) {
+    // Before anything that tells screen readers of the window (its caption does, from Qt 6.8 on):
+    // what they are told of first is what they take the window for.
+    describeInfoWindows();
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
     window->setWindowIcon(icon);
     window->setFixedSize(clientSize);
     window->setFont(ui::designFont(ui::SmallPx));
-    describeInfoWindows();
 }
 
 } // namespace info

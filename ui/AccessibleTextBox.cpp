@@ -1,5 +1,6 @@
 #include "AccessibleTextBox.h"
 
+#include "QtAccessibilityGaps.h"
 #include "TextBox.h"
 
 #include <QAccessible>
@@ -10,9 +11,8 @@ namespace ui {
 namespace {
 
 // Qt's own line edit interface, with "Press" added to its actions. Everything else is the line
-// edit's, so its text, caret and selection read as in any other text box, but for one question:
-// Qt 6.4's line edit never answers which word or sentence lies at the end of its text, which
-// Orca asks when Ctrl+Left starts there, and the game would hang. The last one is the answer.
+// edit's, so its text, caret and selection read as in any other text box, but for the questions
+// that Qt's line edit leaves unanswered (QtAccessibilityGaps.h).
 class AccessibleTextBox : public QAccessibleInterface,
                           public QAccessibleActionInterface,
                           public QAccessibleTextInterface {
@@ -77,11 +77,7 @@ public:
 
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
                          int* end) const override {
-        const int count = lineEditText()->characterCount();
-        if (count > 0 && offset >= count &&
-            (boundary == QAccessible::WordBoundary || boundary == QAccessible::SentenceBoundary))
-            offset = count - 1;
-        return lineEditText()->textAtOffset(offset, boundary, start, end);
+        return qtgaps::lineEditTextAt(lineEditText(), offset, boundary, start, end);
     }
     void selection(int index, int* start, int* end) const override {
         lineEditText()->selection(index, start, end);

@@ -1,5 +1,6 @@
 #include "MainWindowDesign.h"
 
+#include "BoxLabel.h"
 #include "Fonts.h"
 #include "MessageAnnouncer.h"
 #include "Twips.h"
@@ -53,6 +54,17 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect g
     // Labels are opaque and keep the scheme's button-face colours unless told otherwise.
     setColours(control, control->palette().color(QPalette::Button),
                control->palette().color(QPalette::ButtonText));
+    return control;
+}
+
+// A label in a plain box, which paints its own fill.
+QLabel* box(QWidget* parent, const char* name, QRect geometry, const QFont& font,
+            const QColor& back, const QColor& fore, Qt::Alignment alignment) {
+    auto* control = place(new BoxLabel(parent), name, geometry);
+    control->setFont(font);
+    control->setAlignment(alignment);
+    setColours(control, back, fore);
+    control->setAutoFillBackground(false);
     return control;
 }
 
@@ -146,18 +158,15 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     narrow.setStretch(85);
     Label6 =
         label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), narrow);
-    Label5 = label(client, "Label5", QString(), twipsRect(960, 1800, 615, 495), largeBold);
-    Label5->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label5 = box(client, "Label5", twipsRect(960, 1800, 615, 495), largeBold, bgr(0x00FFFFC0),
+                 black, Qt::AlignHCenter | Qt::AlignTop);
     Label5->setAccessibleDescription(QStringLiteral("Guesses"));
-    setColours(Label5, bgr(0x00FFFFC0), black);
     Label4 = label(client, "Label4", QStringLiteral("Do you want to play again?"),
                    twipsRect(1680, 1800, 2055, 255), small, Qt::AlignLeft | Qt::AlignTop);
     setColours(Label4, bgr(0x00C0C0C0), black);
-    Label3 = label(client, "Label3", QString(), twipsRect(960, 840, 3735, 855), mediumBold,
-                   Qt::AlignCenter);
-    Label3->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label3 = box(client, "Label3", twipsRect(960, 840, 3735, 855), mediumBold, black,
+                 bgr(0x00FFC0FF), Qt::AlignCenter);
     Label3->setWordWrap(true);
-    setColours(Label3, black, bgr(0x00FFC0FF));
     Label2 = label(client, "Label2", QStringLiteral("Enter Lower limit for guess"),
                    twipsRect(120, 480, 2295, 255), smallBold);
     setColours(Label2, black, bgr(0x00FFC0C0));

@@ -1,10 +1,9 @@
 #include "MessageAnnouncer.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "QtAccessibilityGaps.h"
+
 #include <QLabel>
 #include <QPointer>
-#include <QTimer>
 
 namespace ui {
 
@@ -14,7 +13,7 @@ struct MessageLine {
     QPointer<QLabel> message;
     QPointer<QLabel> countCaption;
     QPointer<QLabel> count;
-    bool announcing = false;
+    QString said;
 };
 
 MessageLine& line() {
@@ -22,9 +21,8 @@ MessageLine& line() {
     return only;
 }
 
-QString spokenText() {
-    const MessageLine& parts = line();
-    if (!parts.message || parts.message->text().isEmpty())
+QString spokenText(const MessageLine& parts) {
+    if (!parts.message || !parts.message->isVisible() || parts.message->text().isEmpty())
         return {};
     QString text = parts.message->text();
     if (parts.count && parts.count->isVisible())
@@ -32,62 +30,22 @@ QString spokenText() {
     return text;
 }
 
-// The message line as a notification, named by what is said of it.
-class AccessibleMessageLine : public QAccessibleWidget {
-public:
-    explicit AccessibleMessageLine(QLabel* label)
-        : QAccessibleWidget(label, QAccessible::Notification) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? spokenText() : QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* messageLineInterface(const QString&, QObject* object) {
-    return object && object == line().message.data() ? new AccessibleMessageLine(line().message)
-                                                     : nullptr;
-}
-
-// A handler sets the count and then the message: the two are said once, as they stand when the
-// handler has returned.
-void announceSoon() {
-    MessageLine& parts = line();
-    if (parts.announcing || !parts.message)
-        return;
-    parts.announcing = true;
-    QTimer::singleShot(0, parts.message, [] {
-        MessageLine& now = line();
-        now.announcing = false;
-        if (now.message && now.message->isVisible() && !spokenText().isEmpty()) {
-            QAccessibleEvent shown(now.message, QAccessible::ObjectShow);
-            QAccessible::updateAccessibility(&shown);
-        }
-    });
-}
-
-// Qt tells of a label's new text by a name change, which readers pass over where the focus is
-// not; the notification follows it. The bridge's own handling is reached by standing aside.
-QAccessible::UpdateHandler bridge = nullptr;
-bool watching = false;
-
-void watchUpdates(QAccessibleEvent* event) {
-    const MessageLine& parts = line();
-    if (event->type() == QAccessible::NameChanged &&
-        (event->object() == parts.message.data() || event->object() == parts.count.data()))
-        announceSoon();
-    QAccessible::installUpdateHandler(bridge);
-    QAccessible::updateAccessibility(event);
-    bridge = QAccessible::installUpdateHandler(watchUpdates);
-}
-
 } // namespace
 
 void announceMessageLine(QLabel* message, QLabel* countCaption, QLabel* count) {
-    line() = {message, countCaption, count};
-    QAccessible::installFactory(messageLineInterface);
-    if (!watching) {
-        watching = true;
-        bridge = QAccessible::installUpdateHandler(watchUpdates);
-    }
+    line() = {message, countCaption, count, {}};
+    qtgaps::announcesFrom(message);
+}
+
+void announceChangedMessageLine() {
+    MessageLine& parts = line();
+    const QString text = spokenText(parts);
+    if (text == parts.said)
+        return;
+    // A line cleared is not said, but the same words after it are new again.
+    parts.said = text;
+    if (!text.isEmpty())
+        qtgaps::announce(parts.message, text);
 }
 
 } // namespace ui

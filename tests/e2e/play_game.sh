@@ -228,6 +228,6 @@ window_shown "$help" && window_shown "$about" || fail "an information window clo
 
 click_no
 wait_gone "$help" && wait_gone "$about" || fail "No. left an information window open"
-grep -q 'cannot' "$STDERR_FILE" && { cat "$STDERR_FILE" >&2; fail "media were not found from an unrelated folder"; }
+game_lines | grep -q 'cannot' && { cat "$STDERR_FILE" >&2; fail "media were not found from an unrelated folder"; }
 [ ${#faults[@]} -eq 0 ] || fail "on $DESKTOP: $(printf '%s; ' "${faults[@]}")"
 echo "played two games on $DESKTOP and ended with No."

@@ -78,6 +78,16 @@ def ink(rows):
     # Pixels nearer the text's colour than the background's, so that the shading does not count.
     threshold = max(difference(text_colour(rows, back), back) / 2, 4)
     inked = [[difference(colour, back) > threshold for colour in row] for row in rows]
+    # A frame's edge that the grab takes in is a line of ink from end to end, which no text is:
+    # it is passed over, so that it reads neither as text nor as text cut off.
+    while len(inked) > 2 and all(inked[0]):
+        inked = inked[1:]
+    while len(inked) > 2 and all(inked[-1]):
+        inked = inked[:-1]
+    while len(inked[0]) > 2 and all(row[0] for row in inked):
+        inked = [row[1:] for row in inked]
+    while len(inked[0]) > 2 and all(row[-1] for row in inked):
+        inked = [row[:-1] for row in inked]
     ys = [y for y, row in enumerate(inked) if any(row)]
     if not ys:
         print("none")

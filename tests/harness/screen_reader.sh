@@ -1,8 +1,9 @@
 # Sourced by session.sh: Orca, Debian's screen reader, running in the private session before the
 # game starts, as on a blind player's desktop: the accessibility bus, its registry and Orca,
-# each started here and ended by its PID. Orca speaks into a recorder (orca/speech_recorder.py)
-# that writes each utterance as the player would hear it, so that a test reads what is said,
-# not what Qt sends. Needs the session's display and bus.
+# each started here and ended by its PID. Orca has no speech server here and writes each
+# utterance to its debug log as it would have it heard (its "SPEECH OUTPUT:" lines, alike in Orca
+# 43 and 48), so that a test reads what is said, not what Qt sends. Needs the session's display
+# and bus.
 
 READER_PIDS=()
 
@@ -15,8 +16,8 @@ _owned() {
 start_screen_reader() {
     local dir="$work/reader" a11y_bus launcher
     mkdir -p "$dir/prefs"
-    export BNG_SPEECH_LOG="$dir/speech.log"
-    : >"$BNG_SPEECH_LOG"
+    READER_LOG="$dir/debug.log"
+    : >"$READER_LOG"
     # Settings kept in memory, and files only the local ones, so that no settings service or
     # virtual file system is started nor anything written.
     export GSETTINGS_BACKEND=memory GIO_USE_VFS=local
@@ -37,14 +38,15 @@ start_screen_reader() {
     READER_PIDS+=($!)
     wait_until _owned "$a11y_bus" org.a11y.atspi.Registry ||
         { cat "$dir/registry.log" >&2; fail "the accessibility registry did not start"; }
-    cp "$harness/orca/speech_recorder.py" "$harness/orca/orca-customizations.py" "$dir/prefs/"
     # Only what differs from Orca's defaults; that the file exists skips Orca's first-run setup.
+    # The speech server is one that does not exist, so that nothing is spoken aloud and no
+    # speech-dispatcher is started; Orca still logs each utterance.
     cat >"$dir/prefs/user-settings.conf" <<'JSON'
 {
   "general": {
     "enableSpeech": true,
-    "speechServerFactory": "speech_recorder",
-    "speechFactoryModules": ["speech_recorder"],
+    "speechServerFactory": "none",
+    "speechFactoryModules": [],
     "enableBraille": false,
     "enableBrailleMonitor": false,
     "enableSpeechMonitor": false,
@@ -56,10 +58,10 @@ start_screen_reader() {
   "keybindings": {}
 }
 JSON
-    python3 "$harness/orca/run_orca.py" --user-prefs "$dir/prefs" --debug-file "$dir/debug.log" \
+    python3 "$harness/orca/run_orca.py" --user-prefs "$dir/prefs" --debug-file "$READER_LOG" \
         >"$dir/orca.log" 2>&1 &
     READER_PIDS+=($!)
-    _reader_ready() { grep -q "Screen reader on" "$BNG_SPEECH_LOG"; }
+    _reader_ready() { spoken | grep -q "Screen reader on"; }
     wait_until _reader_ready || { tail -n 30 "$dir/orca.log" >&2; fail "Orca did not start"; }
 }
 
@@ -76,9 +78,11 @@ stop_screen_reader() {
     READER_PIDS=()
 }
 
-# What Orca has said, one utterance a line, in order.
+# What Orca has said, one utterance a line, in order: the text between the quotes of each
+# "SPEECH OUTPUT: '...'" line, which Orca follows with the voice it would use.
 spoken() {
-    awk -F'\t' '$2 != "stop" && $3 != "" { print $3 }' "$BNG_SPEECH_LOG"
+    perl -ne 'print "$1\n" if /SPEECH OUTPUT: \x27(.*?\S.*?)\x27(?: ?voice=\S*)? ?(?:None|\{.*\})?$/' \
+        "$READER_LOG"
 }
 
 # How many utterances Orca has made so far, a mark for wait_spoken.
@@ -86,14 +90,19 @@ spoken_count() {
     spoken | wc -l
 }
 
-# Waits until Orca says, after the first $1 utterances, a line holding $2; fails if it never
-# does, showing what it said.
+# Waits until Orca says, after the first $1 utterances, each of the rest of the arguments, in that
+# order; fails if it never does, showing what it said.
 wait_spoken() {
-    local since=$1 words=$2
-    _said_after() { spoken | tail -n +$((since + 1)) | grep -qF -- "$words"; }
-    wait_until _said_after || {
+    local since=$1
+    shift
+    _said_after() {
+        spoken | tail -n +$((since + 1)) | perl -0777 -e '
+            my ($said, $at) = (scalar <STDIN>, 0);
+            for (@ARGV) { $at = index($said, $_, $at); exit 1 if $at < 0; $at += length }' -- "$@"
+    }
+    wait_until _said_after "$@" || {
         echo "--- Orca said:" >&2
         spoken >&2
-        fail "Orca did not say \"$words\""
+        fail "Orca did not say, in this order: $(printf '"%s" ' "$@")"
     }
 }

@@ -128,5 +128,5 @@ PROGRAM=$root/usr/games/$name
 STDERR_FILE=$work/stderr
 open_game
 play_two_games
-expect_stderr
+expect_no_game_lines
 echo "the unpacked package played two games with its faces and sounds"

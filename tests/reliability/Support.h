@@ -63,8 +63,11 @@ public:
         if (!file.open(QIODevice::ReadOnly))
             return {QStringLiteral("(standard error was not captured)")};
         QStringList lines = QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        lines.removeIf([](const QString& line) {
-            return line.contains(u"sounds are silent: the audio server does not answer") ||
+        // The game's own lines begin with its name; a toolkit's warnings are not the game's.
+        const QString own = QCoreApplication::applicationName() + QStringLiteral(": ");
+        lines.removeIf([&own](const QString& line) {
+            return !line.startsWith(own) ||
+                   line.contains(u"sounds are silent: the audio server does not answer") ||
                    line.contains(u"sounds are back: ");
         });
         return lines;

@@ -29,6 +29,7 @@ start_sound=$(media_file start sound) && lower_sound=$(media_file lower sound) &
 # Standard error's lines up to here have been judged.
 judged=0
 
+# Only the game's own lines are judged (game_lines), in order.
 # True once a line not yet judged matches $1, with none before it but those a loaded machine may
 # write at any cue (see loaded_machine_line); the lines up to it are then judged.
 _said() {
@@ -40,7 +41,7 @@ _said() {
             return 0
         fi
         loaded_machine_line "$line" || return 1
-    done < <(tail -n +$((judged + 1)) "$STDERR_FILE")
+    done < <(game_lines | tail -n +$((judged + 1)))
     return 1
 }
 
@@ -50,7 +51,7 @@ nothing_else_said() {
     while IFS= read -r line; do
         loaded_machine_line "$line" || { cat "$STDERR_FILE" >&2; fail "standard error said: $line"; }
         judged=$((judged + 1))
-    done < <(tail -n +$((judged + 1)) "$STDERR_FILE")
+    done < <(game_lines | tail -n +$((judged + 1)))
 }
 
 # True once file $1 is larger than $2 bytes.

@@ -1,0 +1,72 @@
+#include "QtAccessibilityGaps.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QLabel>
+#include <QPointer>
+
+namespace ui::qtgaps {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+void announcesFrom(QLabel*) {}
+
+void announce(QLabel* label, const QString& words) {
+    QAccessibleAnnouncementEvent event(label, words);
+    QAccessible::updateAccessibility(&event);
+}
+
+#else
+
+// Qt 6.8's announcement event lets this go. Before it, what Orca speaks wherever the focus is,
+// is a notification that is shown: the label becomes one, named by what it announces.
+namespace {
+
+QHash<QObject*, QString>& announced() {
+    static QHash<QObject*, QString> words;
+    return words;
+}
+
+class AccessibleNotification : public QAccessibleWidget {
+public:
+    explicit AccessibleNotification(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? announced().value(object()) : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* notificationInterface(const QString&, QObject* object) {
+    return announced().contains(object) ? new AccessibleNotification(static_cast<QWidget*>(object))
+                                        : nullptr;
+}
+
+} // namespace
+
+void announcesFrom(QLabel* label) {
+    announced().insert(label, QString());
+    QObject::connect(label, &QObject::destroyed, [](QObject* gone) { announced().remove(gone); });
+    // Qt keeps a factory installed once however often it is installed.
+    QAccessible::installFactory(notificationInterface);
+}
+
+void announce(QLabel* label, const QString& words) {
+    announced().insert(label, words);
+    QAccessibleEvent shown(label, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+#endif
+
+QString lineEditTextAt(QAccessibleTextInterface* lineEdit, int offset,
+                       QAccessible::TextBoundaryType boundary, int* start, int* end) {
+    // Qt 6.4's line edit never answers which word or sentence lies at the end of its text, which
+    // Orca asks when Ctrl+Left starts there, and the game would hang: the last one is the answer.
+    const int count = lineEdit->characterCount();
+    if (count > 0 && offset >= count &&
+        (boundary == QAccessible::WordBoundary || boundary == QAccessible::SentenceBoundary))
+        offset = count - 1;
+    return lineEdit->textAtOffset(offset, boundary, start, end);
+}
+
+} // namespace ui::qtgaps
