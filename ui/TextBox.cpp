@@ -1,6 +1,7 @@
 #include "TextBox.h"
 
 #include "AccessibleTextBox.h"
+#include "QtAccessibilityGaps.h"
 #include "WindowKeys.h"
 
 #include <QKeyEvent>
@@ -12,10 +13,7 @@ namespace ui {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     offerTextBoxClicks();
-    // Entered for the first time, a line edit tells of its caret just before its focus, and
-    // Orca then takes the box for focused already and leaves it unsaid; a caret placed once is
-    // told of only when it moves.
-    setCursorPosition(0);
+    qtgaps::placeCaretOnce(this);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
