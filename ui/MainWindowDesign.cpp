@@ -89,7 +89,7 @@ QAction* separator(QMenu* menu, const char* name) {
 void MainWindowDesign::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(QStringLiteral("Brannoch Number Guess 2002"));
-    window->setWindowIcon(gameIcon());
+    setIconAfterFirstFrame(window, gameIcon);
 
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));

@@ -66,7 +66,8 @@ void TestMainWindow::startsWithEveryControlHidden() {
     Form1& form = *game.form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Brannoch Number Guess 2002"));
     // A desktop at any scale finds the icon drawn for the size it shows, not a smaller one
-    // enlarged: each size the desktop entry installs.
+    // enlarged: each size the desktop entry installs, given once the first frame is drawn.
+    QTRY_VERIFY(!form.windowIcon().isNull());
     for (const media::IconFile& file : media::IconFiles) {
         const QImage shown = form.windowIcon().pixmap(file.size).toImage();
         const QImage drawn(tests::sourceMediaFolder() + u'/' + QLatin1String(file.name));

@@ -85,10 +85,13 @@ face_shown() {
     [ "$(client_pixel 36 84)" != "255,255,255" ]
 }
 
-# Window lists on X11 take the icon from the window itself and match it to the desktop entry
-# by its class.
+# Window lists on X11 take the icon from the window itself, which has it once its first frame
+# is drawn, and match it to the desktop entry by its class.
 # (grep reads all of xprop's long answer: stopping at the first line would fail the pipe.)
-xprop -id "$window" -notype _NET_WM_ICON | grep '=' >/dev/null || fail "the window carries no icon"
+carries_icon() {
+    xprop -id "$window" -notype _NET_WM_ICON | grep '=' >/dev/null
+}
+wait_until carries_icon || fail "the window carries no icon"
 class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
 [ "$class" = "$(entry StartupWMClass)" ] ||
     fail "the window's class '$class' does not match the desktop entry's StartupWMClass"
