@@ -148,8 +148,15 @@ void TestMainWindow::controlsMatchTheDesign() {
         text = label->text();
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         text = button->text();
-    else if (auto* box = qobject_cast<QLineEdit*>(control))
+    else if (auto* box = qobject_cast<QLineEdit*>(control)) {
         text = box->text();
+        // Once shown, the box lays its text out in its own font, as a line edit given it does.
+        box->show();
+        QLineEdit given;
+        given.setFont(box->font());
+        QCOMPARE(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().height(),
+                 given.inputMethodQuery(Qt::ImCursorRectangle).toRect().height());
+    }
     QCOMPARE(text, caption);
     if (!accessibleName.isEmpty())
         QCOMPARE(control->accessibleName(), accessibleName);
