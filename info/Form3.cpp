@@ -7,7 +7,7 @@
 
 Form3::Form3(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     info::setUpWindow(this, "Form3", QStringLiteral("License"),
-                      QSize(ui::twips(9300), ui::twips(6630)), ui::gameIcon());
+                      QSize(ui::twips(9300), ui::twips(6630)), ui::gameIcon);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));

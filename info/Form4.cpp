@@ -21,7 +21,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect ge
 Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     info::setUpWindow(this, "Form4", QStringLiteral("About"),
                       QSize(ui::twips(3825), ui::twips(3075)),
-                      QIcon(QStringLiteral(":/media/about.ico")));
+                      [] { return QIcon(QStringLiteral(":/media/about.ico")); });
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

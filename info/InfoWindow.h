@@ -12,9 +12,9 @@ namespace info {
 inline constexpr Qt::WindowFlags FixedWindowFlags =
     Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-// Names the window, sets its caption and icon, fixes its client size and gives it the small
-// design font that its text and controls inherit.
+// Names the window, sets its caption, fixes its client size and gives it the small design font
+// that its text and controls inherit; its icon, made by makeIcon, follows its first frame.
 void setUpWindow(QWidget* window, const char* name, const QString& caption, QSize clientSize,
-                 const QIcon& icon);
+                 QIcon (*makeIcon)());
 
 } // namespace info

@@ -101,7 +101,7 @@ QAction* separator(QMenu* menu, const char* name) {
 void MainWindowDesign::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(QStringLiteral("Brannoch Number Guess 2002"));
-    window->setWindowIcon(gameIcon());
+    setIconAfterFirstFrame(window, gameIcon);
 
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
@@ -112,7 +112,6 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     const QFont smallBold = designFont(SmallPx, true);
     const QFont mediumBold = designFont(MediumPx, true);
     const QFont largeBold = designFont(LargePx, true);
-    client->setFont(small);
     // The label strips' background, and the text wherever the design fixes a background without
     // naming a text colour: its platform drew black text there.
     const QColor black(Qt::black);
@@ -174,6 +173,9 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
                    twipsRect(120, 120, 2295, 255), smallBold);
     setColours(Label1, black, bgr(0x00C0C0FF));
 
+    // Only now, so that the text boxes are made in the window's font, which the menu bar
+    // loads anyway, and not in one that only hidden controls use (see TextBox).
+    client->setFont(small);
     for (QLabel* each : {Label6, Label5, Label4, Label3, Label2, Label1})
         each->lower();
 

@@ -16,6 +16,22 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     qtgaps::placeCaretOnce(this);
 }
 
+void TextBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && !isVisible()) {
+        fontChanged_ = true;
+        return;
+    }
+    QLineEdit::changeEvent(event);
+}
+
+void TextBox::showEvent(QShowEvent* event) {
+    if (std::exchange(fontChanged_, false)) {
+        QEvent fontChange(QEvent::FontChange);
+        QLineEdit::changeEvent(&fontChange);
+    }
+    QLineEdit::showEvent(event);
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && pressButtonForEnter(window()))

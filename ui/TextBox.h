@@ -16,6 +16,8 @@ signals:
     void keyPress(short& keyAscii);
 
 protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -24,6 +26,10 @@ private:
     // A double click is one click followed by a double click, not two clicks: the release that
     // ends it reports nothing.
     bool doubleClicking_ = false;
+    // A line edit lays its text out in a new font at once, which loads the font. A hidden box
+    // does that only once it is shown: the window's first frame, with every box hidden, needs
+    // none of their fonts.
+    bool fontChanged_ = false;
 };
 
 } // namespace ui

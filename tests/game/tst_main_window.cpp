@@ -66,7 +66,8 @@ void TestMainWindow::startsWithEveryControlHidden() {
     Form1& form = *game.form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Brannoch Number Guess 2002"));
     // A desktop at any scale finds the icon drawn for the size it shows, not a smaller one
-    // enlarged: each size the desktop entry installs.
+    // enlarged: each size the desktop entry installs, given once the first frame is drawn.
+    QTRY_VERIFY(!form.windowIcon().isNull());
     for (const media::IconFile& file : media::IconFiles) {
         const QImage shown = form.windowIcon().pixmap(file.size).toImage();
         const QImage drawn(tests::sourceMediaFolder() + u'/' + QLatin1String(file.name));
@@ -147,8 +148,15 @@ void TestMainWindow::controlsMatchTheDesign() {
         text = label->text();
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         text = button->text();
-    else if (auto* box = qobject_cast<QLineEdit*>(control))
+    else if (auto* box = qobject_cast<QLineEdit*>(control)) {
         text = box->text();
+        // Once shown, the box lays its text out in its own font, as a line edit given it does.
+        box->show();
+        QLineEdit given;
+        given.setFont(box->font());
+        QCOMPARE(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().height(),
+                 given.inputMethodQuery(Qt::ImCursorRectangle).toRect().height());
+    }
     QCOMPARE(text, caption);
     if (!accessibleName.isEmpty())
         QCOMPARE(control->accessibleName(), accessibleName);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package as tools/setup package does, in the build folder's deb/, and checks
-# what it holds, what its control fields say, how its programs were built and what lintian says
-# of it; then unpacks it into a temporary folder and plays two games from there under a private
-# display and audio server, started from an unrelated folder. Nothing on standard error shows that
-# the game found its faces, sounds and sound module along the package's paths.
+# Builds the Debian package with tools/setup package, in the build folder's deb/, its apt-get and
+# dpkg-query replaced by stand-ins that install nothing, and checks what it leaves out and asks
+# apt for, what the package holds, what its control fields say, how its programs were built and
+# what lintian says of it; then unpacks it into a temporary folder and plays two games from there
+# under a private display and audio server, started from an unrelated folder. Nothing on standard
+# error shows that the game found its faces, sounds and sound module along the package's paths.
 # Usage: deb.sh <build folder> <the game's version> <application id>, with BNG_ICON_SIZES listing
 # the icons' sizes
 set -uo pipefail
@@ -16,8 +17,30 @@ app_id=$3
 
 start_session --display --audio
 rm -f "$build"/deb/*.deb
-"$here/../../tools/setup" package "$build/deb" >"$work/package.log" 2>&1 ||
+# Stand-ins that install nothing tell tools/setup that cmake and dpkg-dev are missing and that
+# installing dpkg-dev would remove a package: it must leave dpkg-dev out and ask apt for cmake.
+mkdir "$work/stand-ins"
+: >"$work/asked"
+cat >"$work/stand-ins/dpkg-query" <<EOF
+#!/bin/sh
+case "\$1 \$3" in "-W cmake" | "-W dpkg-dev") exit 1 ;; esac
+exec $(command -v dpkg-query) "\$@"
+EOF
+cat >"$work/stand-ins/apt-get" <<EOF
+#!/bin/sh
+case " \$* " in
+    *" -s "*" dpkg-dev "*) echo "Remv bng-displaced [1.0]" ;;
+    *" -s "* | *" update "*) ;;
+    *) printf '%s\n' "\$@" | grep -v '^-\|^install$' >>"$work/asked" ;;
+esac
+EOF
+printf '#!/bin/sh\nexec "$@"\n' >"$work/stand-ins/sudo"
+chmod +x "$work"/stand-ins/*
+PATH=$work/stand-ins:$PATH "$here/../../tools/setup" package "$build/deb" >"$work/package.log" 2>&1 ||
     { cat "$work/package.log" >&2; fail "tools/setup package failed"; }
+grep -q '^Leaving out dpkg-dev: installing it would remove bng-displaced$' "$work/package.log" &&
+    [ "$(cat "$work/asked")" = cmake ] ||
+    { cat "$work/package.log" >&2; fail "tools/setup asked apt for $(xargs <"$work/asked"), not cmake alone"; }
 debs=("$build"/deb/*.deb)
 [ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "no single package was made: ${debs[*]}"
 deb=${debs[0]}

@@ -62,20 +62,24 @@ appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
     { cat "$work/tree.log" >&2; fail "the installed tree does not validate"; }
 
 cd "$elsewhere" || fail "cannot enter $elsewhere"
-# As every program does: help and version without a display, anything else refused; "guess"
-# with the display, for the arguments Qt takes are known only once it has one.
-while IFS='|' read -r arguments display status said; do
+# As every program does: help and version without a display, on standard output so that a pager
+# shows them, anything else refused on standard error; "guess" with the display, for the
+# arguments Qt takes are known only once it has one. The other stream stays empty.
+while IFS='|' read -r arguments display status stream said; do
     # shellcheck disable=SC2086
-    env ${display:+-u DISPLAY} "$prefix/$BNG_INSTALL_BINDIR/$command" $arguments >"$work/out" 2>&1
+    env ${display:+-u DISPLAY} "$prefix/$BNG_INSTALL_BINDIR/$command" $arguments \
+        >"$work/out" 2>"$work/err"
     got=$?
-    [ "$got" = "$status" ] && grep -q -- "$said" "$work/out" ||
-        { cat "$work/out" >&2; fail "'$command $arguments' ended with $got, not $status, or did not say '$said'"; }
+    other=out
+    [ "$stream" = out ] && other=err
+    [ "$got" = "$status" ] && grep -q -- "$said" "$work/$stream" && [ ! -s "$work/$other" ] ||
+        { cat "$work/out" "$work/err" >&2; fail "'$command $arguments' ended with $got, not $status, or did not say '$said' on standard $stream alone"; }
 done <<TABLE
---version|none|0|^$command $BNG_VERSION\$
---help|none|0|--version
--h|none|0|Usage:
---frobnicate||2|Unknown option 'frobnicate'
-guess||2|takes no arguments, not 'guess'
+--version|none|0|out|^$command $BNG_VERSION\$
+--help|none|0|out|--version
+-h|none|0|out|Usage:
+--frobnicate||2|err|Unknown option 'frobnicate'
+guess||2|err|takes no arguments, not 'guess'
 TABLE
 STDERR_FILE=$work/stderr
 PROGRAM=$command
@@ -85,10 +89,13 @@ face_shown() {
     [ "$(client_pixel 36 84)" != "255,255,255" ]
 }
 
-# Window lists on X11 take the icon from the window itself and match it to the desktop entry
-# by its class.
+# Window lists on X11 take the icon from the window itself, which has it once its first frame
+# is drawn, and match it to the desktop entry by its class.
 # (grep reads all of xprop's long answer: stopping at the first line would fail the pipe.)
-xprop -id "$window" -notype _NET_WM_ICON | grep '=' >/dev/null || fail "the window carries no icon"
+carries_icon() {
+    xprop -id "$window" -notype _NET_WM_ICON | grep '=' >/dev/null
+}
+wait_until carries_icon || fail "the window carries no icon"
 class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
 [ "$class" = "$(entry StartupWMClass)" ] ||
     fail "the window's class '$class' does not match the desktop entry's StartupWMClass"
