@@ -1,7 +1,6 @@
 #include "QtAccessibilityGaps.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -22,36 +21,35 @@ void announce(QLabel* label, const QString& words) {
 // is a notification that is shown: the label becomes one, named by what it announces.
 namespace {
 
-QHash<QObject*, QString>& announced() {
-    static QHash<QObject*, QString> words;
-    return words;
-}
+// What the label announces is kept on the label itself, which marks it as a notification.
+constexpr char Announced[] = "announced";
 
 class AccessibleNotification : public QAccessibleWidget {
 public:
     explicit AccessibleNotification(QWidget* label)
         : QAccessibleWidget(label, QAccessible::Notification) {}
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? announced().value(object()) : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? object()->property(Announced).toString()
+                                      : QAccessibleWidget::text(t);
     }
 };
 
 QAccessibleInterface* notificationInterface(const QString&, QObject* object) {
-    return announced().contains(object) ? new AccessibleNotification(static_cast<QWidget*>(object))
-                                        : nullptr;
+    return object && object->property(Announced).isValid()
+               ? new AccessibleNotification(static_cast<QWidget*>(object))
+               : nullptr;
 }
 
 } // namespace
 
 void announcesFrom(QLabel* label) {
-    announced().insert(label, QString());
-    QObject::connect(label, &QObject::destroyed, [](QObject* gone) { announced().remove(gone); });
+    label->setProperty(Announced, QString());
     // Qt keeps a factory installed once however often it is installed.
     QAccessible::installFactory(notificationInterface);
 }
 
 void announce(QLabel* label, const QString& words) {
-    announced().insert(label, words);
+    label->setProperty(Announced, words);
     QAccessibleEvent shown(label, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

@@ -79,15 +79,13 @@ def ink(rows):
     threshold = max(difference(text_colour(rows, back), back) / 2, 4)
     inked = [[difference(colour, back) > threshold for colour in row] for row in rows]
     # A frame's edge that the grab takes in is a line of ink from end to end, which no text is:
-    # it is passed over, so that it reads neither as text nor as text cut off.
-    while len(inked) > 2 and all(inked[0]):
-        inked = inked[1:]
-    while len(inked) > 2 and all(inked[-1]):
-        inked = inked[:-1]
-    while len(inked[0]) > 2 and all(row[0] for row in inked):
-        inked = [row[1:] for row in inked]
-    while len(inked[0]) > 2 and all(row[-1] for row in inked):
-        inked = [row[:-1] for row in inked]
+    # it is passed over, rows first, then columns (the rows of the picture turned).
+    for _ in range(2):
+        while len(inked) > 2 and all(inked[0]):
+            inked = inked[1:]
+        while len(inked) > 2 and all(inked[-1]):
+            inked = inked[:-1]
+        inked = [list(column) for column in zip(*inked)]
     ys = [y for y, row in enumerate(inked) if any(row)]
     if not ys:
         print("none")

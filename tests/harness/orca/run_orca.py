@@ -9,6 +9,7 @@
 #   Orca waits in the AT-SPI main loop, in C: it would never end. Once the loop runs, after Orca
 #   has installed its handlers, a GLib signal source ends it instead.
 import builtins
+import functools
 import os
 import signal
 import sys
@@ -24,18 +25,12 @@ with open(launcher, encoding="utf-8") as f:
 sys.argv[0] = launcher
 
 
-def line_buffered_open(file, mode="r", *args, **kwargs):
-    if "w" in mode and not args and "buffering" not in kwargs:
-        kwargs["buffering"] = 1
-    return builtins.open(file, mode, *args, **kwargs)
-
-
 def end_on_sigterm():
     GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM, lambda: os._exit(0))
     return GLib.SOURCE_REMOVE
 
 
-mod.open = line_buffered_open
+mod.open = functools.partial(builtins.open, buffering=1)
 exec(code, mod.__dict__)          # defines main(); the __main__ guard does not fire
 mod.otherOrcas = lambda: []
 GLib.idle_add(end_on_sigterm)
