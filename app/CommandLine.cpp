@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ui/Warn.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -17,7 +19,9 @@ struct Options {
     bool read = false;
 
     explicit Options(const QStringList& arguments) {
-        parser.setApplicationDescription(QStringLiteral(
+        //: The first line of what --help prints.
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine",
             "Guess the number the computer has picked between two limits you type."));
         read = parser.parse(arguments);
     }
@@ -32,8 +36,9 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
     const Options options(arguments);
     const QString program = QCoreApplication::applicationName();
     if (!options.read) {
-        std::fprintf(stderr, "%s: %s (see %s --help)\n", qPrintable(program),
-                     qPrintable(options.parser.errorText()), qPrintable(program));
+        //: %1 is what is wrong with the command line, %2 the program's name.
+        ui::warn(QCoreApplication::translate("CommandLine", "%1 (see %2 --help)")
+                     .arg(options.parser.errorText(), program));
         return 2;
     }
     if (options.parser.isSet(options.help)) {
@@ -46,9 +51,10 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
         return 0;
     }
     if (!options.parser.positionalArguments().isEmpty()) {
-        std::fprintf(
-            stderr, "%s: takes no arguments, not '%s' (see %s --help)\n", qPrintable(program),
-            qPrintable(options.parser.positionalArguments().constFirst()), qPrintable(program));
+        //: %1 is the first argument given, %2 the program's name.
+        ui::warn(QCoreApplication::translate("CommandLine",
+                                             "takes no arguments, not '%1' (see %2 --help)")
+                     .arg(options.parser.positionalArguments().constFirst(), program));
         return 2;
     }
     return std::nullopt;

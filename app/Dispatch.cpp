@@ -3,6 +3,8 @@
 #include "EndProgram.h"
 #include "FailureReport.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace app {
@@ -25,12 +27,14 @@ void dispatch(const std::function<void()>& handler) {
     } catch (const RuntimeError& failure) {
         reportFailure(failure);
     } catch (const std::bad_alloc&) {
-        reportFailure(RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory")));
+        reportFailure(RuntimeError(error::OutOfMemory,
+                                   QCoreApplication::translate("Problems", "Out of memory")));
     } catch (const std::exception& failure) {
         // What the exception says is all anyone will have to go on.
-        reportFailure(RuntimeError(
-            error::InternalError,
-            QStringLiteral("Internal error: %1").arg(QString::fromLocal8Bit(failure.what()))));
+        reportFailure(RuntimeError(error::InternalError,
+                                   //: %1 is what the failure says of itself, in English.
+                                   QCoreApplication::translate("Problems", "Internal error: %1")
+                                       .arg(QString::fromLocal8Bit(failure.what()))));
     }
     if (afterHandler && !programEnded())
         afterHandler();

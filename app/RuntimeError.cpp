@@ -1,5 +1,7 @@
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 RuntimeError::RuntimeError(int number, QString description)
@@ -7,7 +9,8 @@ RuntimeError::RuntimeError(int number, QString description)
       what_((heading() + u' ' + description_).toStdString()) {}
 
 QString RuntimeError::heading() const {
-    return QStringLiteral("Run-time error '%1':").arg(number_);
+    //: The heading of the report of a failure the game cannot go on from; %1 is its number.
+    return QCoreApplication::translate("Problems", "Run-time error '%1':").arg(number_);
 }
 
 } // namespace app

@@ -2,6 +2,8 @@
 
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 #include <cassert>
 
 namespace app {
@@ -29,7 +31,8 @@ QWidget* WindowRegistry::get(Key key) {
     auto entry = entries_.find(key);
     // A window start-up does not know how to build fails like any window that cannot be built.
     if (entry == entries_.end())
-        throw RuntimeError(error::InternalError, QStringLiteral("Internal error"));
+        throw RuntimeError(error::InternalError,
+                           QCoreApplication::translate("Problems", "Internal error"));
     if (!entry->window) {
         QWidget* window = entry->factory();
         // A closed window is destroyed, so that the next request builds it afresh.

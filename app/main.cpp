@@ -2,6 +2,7 @@
 #include "app/DesktopPlatform.h"
 #include "app/Dispatch.h"
 #include "app/EndProgram.h"
+#include "app/Translations.h"
 #include "app/WindowRegistry.h"
 #include "game/Form1.h"
 #include "info/Form2.h"
@@ -29,11 +30,13 @@ int main(int argc, char* argv[]) {
     if (app::asksOnlyForInformation(argc, argv)) {
         QCoreApplication information(argc, argv);
         nameProgram();
+        app::speakDesktopLanguage();
         return app::answerCommandLine(QCoreApplication::arguments()).value_or(0);
     }
     app::chooseTitleBarPlatform();
     QApplication application(argc, argv);
     nameProgram();
+    app::speakDesktopLanguage();
     if (const auto status = app::answerCommandLine(QCoreApplication::arguments()))
         return *status;
 

@@ -106,7 +106,8 @@ void Form1::Standargame_Click() {
     gamestle = GameStyle::Standard;
     showLimitEntry(true);
     Label3->setVisible(true);
-    Label3->setText(QStringLiteral("Enter Numbers to Guess Between then press GO!"));
+    //: The message line when a standard game is chosen and waits for its limits.
+    Label3->setText(tr("Enter Numbers to Guess Between then press GO!"));
 }
 
 void Form1::Dynamic_Click() {
@@ -138,7 +139,7 @@ void Form1::Command1_Click() {
     drawGameSecret(lower);
     Label3->setVisible(true);
     Text3->setVisible(true);
-    Label3->setText(StartCue.message);
+    Label3->setText(StartCue.message());
     ShowFace(Image1, StartCue.face);
     PlayWave(*MMControl1, StartCue.sound);
     Text3->setFocus();
@@ -157,15 +158,15 @@ void Form1::Text3_Click() {
     }
     const double guess = ReadNumber(Text3->text());
     if (guess > gu) {
-        Label3->setText(LowerCue.message);
+        Label3->setText(LowerCue.message());
         ShowFace(Image1, LowerCue.face);
         PlayWave(*MMControl1, LowerCue.sound);
     } else if (guess < gu) {
-        Label3->setText(HigherCue.message);
+        Label3->setText(HigherCue.message());
         ShowFace(Image1, HigherCue.face);
         PlayWave(*MMControl1, HigherCue.sound);
     } else {
-        Label3->setText(WinCue.message);
+        Label3->setText(WinCue.message());
         ShowFace(Image1, WinCue.face);
         PlayWave(*MMControl1, WinCue.sound);
         SystemBeep();

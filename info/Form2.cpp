@@ -12,8 +12,8 @@
 #include <algorithm>
 
 Form2::Form2(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
-    info::setUpWindow(this, "Form2", QStringLiteral("Help"),
-                      QSize(ui::twips(6690), ui::twips(6405)), ui::gameIcon);
+    info::setUpWindow(this, "Form2", //: The caption of the window with the rules of play.
+                      tr("Help"), QSize(ui::twips(6690), ui::twips(6405)), ui::gameIcon);
     // The page is white whatever the desktop's scheme, so the print on it is black.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);

@@ -6,8 +6,8 @@
 #include "ui/WindowIcons.h"
 
 Form3::Form3(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
-    info::setUpWindow(this, "Form3", QStringLiteral("License"),
-                      QSize(ui::twips(9300), ui::twips(6630)), ui::gameIcon);
+    info::setUpWindow(this, "Form3", //: The caption of the window with the licence agreement.
+                      tr("License"), QSize(ui::twips(9300), ui::twips(6630)), ui::gameIcon);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -17,6 +17,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     // than wrapping or shortening it, and only scrolls up and down.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
-    List1->setAccessibleName(QStringLiteral("License agreement"));
+    //: What a screen reader calls the list of the agreement's lines.
+    List1->setAccessibleName(tr("License agreement"));
     List1->addItems(info::licenseText());
 }

@@ -19,8 +19,9 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect ge
 } // namespace
 
 Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
-    info::setUpWindow(this, "Form4", QStringLiteral("About"),
-                      QSize(ui::twips(3825), ui::twips(3075)),
+    info::setUpWindow(this,
+                      "Form4", //: The caption of the window that names the game and its makers.
+                      tr("About"), QSize(ui::twips(3825), ui::twips(3075)),
                       [] { return QIcon(QStringLiteral(":/media/about.ico")); });
 
     Picture1 = new QFrame(this);
@@ -28,7 +29,8 @@ Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     Picture1->setGeometry(ui::twipsRect(840, 120, 1935, 1095));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
-    Picture1->setAccessibleName(QStringLiteral("Brannoch banner"));
+    //: What a screen reader calls the maker's banner picture.
+    Picture1->setAccessibleName(tr("Brannoch banner"));
 
     // The picture is as big as the whole box but starts inside the sunken border; the box's
     // inside clips it, so the border stays whole on every side.
@@ -37,7 +39,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     Image1 = new QLabel(inside);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(ui::twipsRect(0, 0, 1935, 1095));
-    Image1->setAccessibleName(QStringLiteral("Brannoch banner"));
+    Image1->setAccessibleName(Picture1->accessibleName());
     // The label shrinks and squeezes the bitmap into the box as it paints, straight to the
     // device pixels the box fills, and again whenever the window's scale changes: a copy shrunk
     // to the box's logical size would be enlarged again, and blurred, on a scaled display.
@@ -47,6 +49,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     Label1 = caption(this, "Label1", QStringLiteral("Brannoch Number Guess 2002"),
                      ui::twipsRect(0, 1320, 3735, 255));
     Label2 = caption(this, "Label2", info::copyrightNotice(), ui::twipsRect(0, 1680, 3735, 255));
-    Label3 = caption(this, "Label3", QStringLiteral("Written by the Brannoch Software team"),
+    Label3 = caption(this, "Label3", tr("Written by the Brannoch Software team"),
                      ui::twipsRect(0, 2040, 3855, 255));
 }

@@ -90,8 +90,14 @@ pa_channel_map channelOrder(const WaveFile& wave) {
     return map;
 }
 
+// Why the audio server let the last request down, in its own words.
 QString because(pa_context* context) {
-    return QStringLiteral(" (%1)").arg(QString::fromUtf8(pa_strerror(pa_context_errno(context))));
+    return QString::fromUtf8(pa_strerror(pa_context_errno(context)));
+}
+
+// The lines below are the ones a player may read on standard error.
+QString problem(const char* english) {
+    return QCoreApplication::translate("Problems", english);
 }
 
 class Locked {
@@ -121,7 +127,7 @@ PulsePlayer::PulsePlayer(bool saysWhenSilent)
         loop_ = nullptr;
     }
     if (!loop_)
-        silent(QStringLiteral("the sound thread could not start"));
+        silent(problem(QT_TRANSLATE_NOOP("Problems", "the sound thread could not start")));
 }
 
 // Closing the connection ends its streams at the server, so the sound still playing is cut
@@ -165,7 +171,8 @@ void PulsePlayer::open() {
     opened_.reset();
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("cannot open sound %1: %2").arg(path_, file.errorString()));
+        warn(problem(QT_TRANSLATE_NOOP("Problems", "cannot open sound %1: %2"))
+                 .arg(path_, file.errorString()));
         return;
     }
     const QByteArray data = file.read(LargestCue + 1);
@@ -178,8 +185,10 @@ void PulsePlayer::open() {
             opened_.reset();
     }
     if (!opened_)
-        warn(QStringLiteral("cannot play sound %1: not a playable wave or Ogg Vorbis file")
-                 .arg(path_));
+        warn(
+            problem(QT_TRANSLATE_NOOP(
+                        "Problems", "cannot play sound %1: not a playable wave or Ogg Vorbis file"))
+                .arg(path_));
 }
 
 void PulsePlayer::play() {
@@ -222,7 +231,7 @@ void PulsePlayer::deadlinePassed() {
         return;
     cueWaiting_ = false;
     endStream();
-    silent(QStringLiteral("the audio server does not answer"));
+    silent(problem(QT_TRANSLATE_NOOP("Problems", "the audio server does not answer")));
 }
 
 // A connection that is still being made is waited for; one that failed is made anew.
@@ -241,7 +250,8 @@ void PulsePlayer::connect() {
     pa_proplist_free(properties);
     if (!context_) {
         cueWaiting_ = false;
-        silent(QStringLiteral("no audio server (no connection could be set up)"));
+        silent(problem(
+            QT_TRANSLATE_NOOP("Problems", "no audio server (no connection could be set up)")));
         return;
     }
     wasReady_ = false;
@@ -252,7 +262,8 @@ void PulsePlayer::connect() {
     // A game never starts an audio server of its own: it plays on the player's, or not at all.
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         cueWaiting_ = false;
-        silent(QStringLiteral("no audio server") + because(context_));
+        silent(
+            problem(QT_TRANSLATE_NOOP("Problems", "no audio server (%1)")).arg(because(context_)));
     }
 }
 
@@ -268,8 +279,9 @@ void PulsePlayer::contextChanged() {
         cueWaiting_ = false;
         endStream();
         // Once connected, the reason is only ever that the connection ended.
-        silent(wasReady_ ? QStringLiteral("the audio server went away")
-                         : QStringLiteral("no audio server") + because(context_));
+        silent(wasReady_ ? problem(QT_TRANSLATE_NOOP("Problems", "the audio server went away"))
+                         : problem(QT_TRANSLATE_NOOP("Problems", "no audio server (%1)"))
+                               .arg(because(context_)));
         break;
     default:
         break;
@@ -286,7 +298,8 @@ void PulsePlayer::startStream() {
     stream_ = pa_stream_new_with_proplist(context_, "cue", &layout, &order, properties);
     pa_proplist_free(properties);
     if (!stream_) {
-        silent(QStringLiteral("the audio output failed") + because(context_));
+        silent(problem(QT_TRANSLATE_NOOP("Problems", "the audio output failed (%1)"))
+                   .arg(because(context_)));
         return;
     }
     pa_stream_set_state_callback(
@@ -304,7 +317,8 @@ void PulsePlayer::startStream() {
                                 std::uint32_t(-1)};
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
                                    nullptr) < 0) {
-        silent(QStringLiteral("the audio output failed") + because(context_));
+        silent(problem(QT_TRANSLATE_NOOP("Problems", "the audio output failed (%1)"))
+                   .arg(because(context_)));
         endStream();
     }
 }
@@ -315,7 +329,8 @@ void PulsePlayer::streamChanged(pa_stream* stream) {
         streamReady();
         break;
     case PA_STREAM_FAILED:
-        silent(QStringLiteral("the audio output failed") + because(context_));
+        silent(problem(QT_TRANSLATE_NOOP("Problems", "the audio output failed (%1)"))
+                   .arg(because(context_)));
         endStream();
         break;
     default:
@@ -330,8 +345,8 @@ void PulsePlayer::streamReady() {
     disarmDeadline();
     const std::uint32_t holds = pa_stream_get_buffer_attr(stream_)->maxlength;
     if (std::uint64_t(cue_.samples.size()) > holds) {
-        warn(QStringLiteral("cannot play sound %1: it is larger than the audio server holds "
-                            "(%2 bytes, at most %3)")
+        warn(problem(QT_TRANSLATE_NOOP("Problems", "cannot play sound %1: it is larger than the "
+                                                   "audio server holds (%2 bytes, at most %3)"))
                  .arg(cuePath_)
                  .arg(cue_.samples.size())
                  .arg(holds));
@@ -340,7 +355,8 @@ void PulsePlayer::streamReady() {
     }
     if (pa_stream_write(stream_, cue_.samples.constData(), std::size_t(cue_.samples.size()),
                         nullptr, 0, PA_SEEK_RELATIVE) < 0) {
-        silent(QStringLiteral("the audio output failed") + because(context_));
+        silent(problem(QT_TRANSLATE_NOOP("Problems", "the audio output failed (%1)"))
+                   .arg(because(context_)));
         endStream();
         return;
     }
@@ -357,7 +373,8 @@ void PulsePlayer::streamReady() {
     if (silent_) {
         silent_ = false;
         if (saysWhenSilent_)
-            warn(QStringLiteral("sounds are back: the audio server plays them again"));
+            warn(problem(QT_TRANSLATE_NOOP("Problems",
+                                           "sounds are back: the audio server plays them again")));
     }
 }
 
@@ -377,7 +394,7 @@ void PulsePlayer::silent(const QString& why) {
         return;
     silent_ = true;
     if (saysWhenSilent_)
-        warn(QStringLiteral("sounds are silent: ") + why);
+        warn(problem(QT_TRANSLATE_NOOP("Problems", "sounds are silent: %1")).arg(why));
 }
 
 } // namespace sound

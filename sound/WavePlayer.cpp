@@ -29,12 +29,15 @@ std::unique_ptr<SoundPlayer> loadSoundModule(bool saysWhenSilent) {
         QLibrary module(path);
         const auto create = reinterpret_cast<SoundModuleFactory>(module.resolve(SoundModuleEntry));
         if (!create) {
-            warn(QStringLiteral("cannot play sounds: %1").arg(module.errorString()));
+            //: A line on standard error; %1 says why the sound module could not be loaded.
+            warn(QCoreApplication::translate("Problems", "cannot play sounds: %1")
+                     .arg(module.errorString()));
             return nullptr;
         }
         return std::unique_ptr<SoundPlayer>(create(saysWhenSilent));
     }
-    warn(QStringLiteral("cannot play sounds: %1 is missing").arg(fileName));
+    warn(
+        QCoreApplication::translate("Problems", "cannot play sounds: %1 is missing").arg(fileName));
     return nullptr;
 }
 
@@ -59,7 +62,8 @@ void WavePlayer::setFileName(const QString& fileName) {
 void WavePlayer::open() {
     const QString path = findMedia(fileName_);
     if (path.isEmpty()) {
-        warn(QStringLiteral("cannot open sound %1: file not found").arg(fileName_));
+        warn(QCoreApplication::translate("Problems", "cannot open sound %1: file not found")
+                 .arg(fileName_));
         return;
     }
     if (!moduleTried_) {

@@ -121,7 +121,8 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QStringLiteral("Face"));
+    //: What a screen reader calls the picture of a face that answers each guess.
+    Picture1->setAccessibleName(tr("Face"));
     setColours(Picture1, QColor(Qt::white), black);
 
     Image1 = new QLabel(Picture1);
@@ -129,25 +130,31 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     Image1->setGeometry(
         QRect(Picture1->contentsRect().topLeft(), twipsRect(0, 0, 735, 735).size()));
     Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Face"));
+    Image1->setAccessibleName(Picture1->accessibleName());
 
-    Command3 =
-        button(client, "Command3", QStringLiteral("No."), twipsRect(2760, 2040, 975, 255), small);
-    Command2 = button(client, "Command2", QStringLiteral("Yes!"), twipsRect(1680, 2040, 975, 255),
-                      smallBold);
+    //: The answer to "Do you want to play again?" that ends the program.
+    Command3 = button(client, "Command3", tr("No."), twipsRect(2760, 2040, 975, 255), small);
+    //: The answer to "Do you want to play again?" that starts a new game.
+    Command2 = button(client, "Command2", tr("Yes!"), twipsRect(1680, 2040, 975, 255), smallBold);
 
-    Text3 = textBox(client, "Text3", QStringLiteral("Your guess"), twipsRect(3720, 1800, 975, 495),
-                    largeBold, bgr(0x00C0FFC0));
+    Text3 = textBox(client, "Text3",
+                    //: What a screen reader calls the box the player types a guess into.
+                    tr("Your guess"), twipsRect(3720, 1800, 975, 495), largeBold, bgr(0x00C0FFC0));
     Text3->setAlignment(Qt::AlignCenter);
 
-    Command1 = button(client, "Command1", QStringLiteral("GO!"), twipsRect(3600, 120, 1095, 615),
-                      largeBold, false);
+    Command1 = button(client, "Command1",
+                      //: The button that starts a game once its limits are typed; keep it short.
+                      tr("GO!"), twipsRect(3600, 120, 1095, 615), largeBold, false);
     Command1->setDefault(true);
 
-    Text2 = textBox(client, "Text2", QStringLiteral("Lower limit"), twipsRect(2520, 480, 975, 285),
-                    small, bgr(0x00FFC0C0));
-    Text1 = textBox(client, "Text1", QStringLiteral("Upper limit"), twipsRect(2520, 120, 975, 285),
-                    small, bgr(0x00C0C0FF));
+    Text2 =
+        textBox(client, "Text2",
+                //: What a screen reader calls the box the lowest number of a game is typed into.
+                tr("Lower limit"), twipsRect(2520, 480, 975, 285), small, bgr(0x00FFC0C0));
+    Text1 =
+        textBox(client, "Text1",
+                //: What a screen reader calls the box the highest number of a game is typed into.
+                tr("Upper limit"), twipsRect(2520, 120, 975, 285), small, bgr(0x00C0C0FF));
 
     MMControl1 = std::make_unique<sound::WavePlayer>();
 
@@ -155,21 +162,21 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     // set a little narrower, it fits whole, as it did.
     QFont narrow = small;
     narrow.setStretch(85);
-    Label6 =
-        label(client, "Label6", QStringLiteral("Guesses"), twipsRect(240, 1800, 615, 255), narrow);
+    //: The caption beside the count of guesses made so far.
+    Label6 = label(client, "Label6", tr("Guesses"), twipsRect(240, 1800, 615, 255), narrow);
     Label5 = box(client, "Label5", twipsRect(960, 1800, 615, 495), largeBold, bgr(0x00FFFFC0),
                  black, Qt::AlignHCenter | Qt::AlignTop);
-    Label5->setAccessibleDescription(QStringLiteral("Guesses"));
-    Label4 = label(client, "Label4", QStringLiteral("Do you want to play again?"),
+    Label5->setAccessibleDescription(Label6->text());
+    Label4 = label(client, "Label4", tr("Do you want to play again?"),
                    twipsRect(1680, 1800, 2055, 255), small, Qt::AlignLeft | Qt::AlignTop);
     setColours(Label4, bgr(0x00C0C0C0), black);
     Label3 = box(client, "Label3", twipsRect(960, 840, 3735, 855), mediumBold, black,
                  bgr(0x00FFC0FF), Qt::AlignCenter);
     Label3->setWordWrap(true);
-    Label2 = label(client, "Label2", QStringLiteral("Enter Lower limit for guess"),
+    Label2 = label(client, "Label2", tr("Enter Lower limit for guess"),
                    twipsRect(120, 480, 2295, 255), smallBold);
     setColours(Label2, black, bgr(0x00FFC0C0));
-    Label1 = label(client, "Label1", QStringLiteral("Enter Upper limit for guess"),
+    Label1 = label(client, "Label1", tr("Enter Upper limit for guess"),
                    twipsRect(120, 120, 2295, 255), smallBold);
     setColours(Label1, black, bgr(0x00C0C0FF));
 
@@ -197,20 +204,27 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     QWidget::setTabOrder(Command2, Command3);
     QWidget::setTabOrder(Command3, Picture1);
 
-    Options = window->menuBar()->addMenu(QStringLiteral("Options"));
+    //: The menu of game styles, and the way out.
+    Options = window->menuBar()->addMenu(tr("Options"));
     Options->setObjectName(QStringLiteral("Options"));
-    Standargame = item(Options, "Standargame", QStringLiteral("Standard Game"));
-    Dynamic = item(Options, "Dynamic", QStringLiteral("Dynamic"));
-    Noupper = item(Options, "Noupper", QStringLiteral("No upper limit"));
+    //: Game style: the number stays the same until it is guessed.
+    Standargame = item(Options, "Standargame", tr("Standard Game"));
+    //: Game style: the number changes after every five guesses.
+    Dynamic = item(Options, "Dynamic", tr("Dynamic", "game style"));
+    //: Game style: only the lower limit is typed.
+    Noupper = item(Options, "Noupper", tr("No upper limit", "game style"));
     lne = separator(Options, "lne");
-    exit = item(Options, "exit", QStringLiteral("Exit"));
+    //: Ends the program.
+    exit = item(Options, "exit", tr("Exit"));
 
-    Help = window->menuBar()->addMenu(QStringLiteral("Help"));
+    Help = window->menuBar()->addMenu(tr("Help", "menu"));
     Help->setObjectName(QStringLiteral("Help"));
-    gamehlp = item(Help, "gamehlp", QStringLiteral("Help"));
+    //: Opens the window with the rules of play.
+    gamehlp = item(Help, "gamehlp", tr("Help", "menu item"));
     lne2 = separator(Help, "lne2");
-    License = item(Help, "License", QStringLiteral("License"));
-    about = item(Help, "about", QStringLiteral("About"));
+    //: Opens the window with the licence agreement.
+    License = item(Help, "License", tr("License", "menu item"));
+    about = item(Help, "about", tr("About", "menu item"));
 }
 
 } // namespace ui

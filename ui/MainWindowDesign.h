@@ -4,6 +4,7 @@
 #include "sound/SoundPlayer.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +19,9 @@ namespace ui {
 // The main window's controls and menus, built from the fixed design: every control starts
 // hidden, and only the menu bar shows.
 struct MainWindowDesign {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
     QFrame* Picture1 = nullptr;
     QLabel* Image1 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "QtAccessibilityGaps.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 
@@ -24,10 +25,12 @@ MessageLine& line() {
 QString spokenText(const MessageLine& parts) {
     if (!parts.message || !parts.message->isVisible() || parts.message->text().isEmpty())
         return {};
-    QString text = parts.message->text();
-    if (parts.count && parts.count->isVisible())
-        text += QStringLiteral(" %1 %2").arg(parts.countCaption->text(), parts.count->text());
-    return text;
+    if (!parts.count || !parts.count->isVisible())
+        return parts.message->text();
+    //: What a screen reader says after each answer: %1 is the message line, %2 the caption
+    //: of the count ("Guesses") and %3 the count, as the window shows them.
+    return QCoreApplication::translate("MessageAnnouncer", "%1 %2 %3")
+        .arg(parts.message->text(), parts.countCaption->text(), parts.count->text());
 }
 
 } // namespace

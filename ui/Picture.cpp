@@ -3,6 +3,7 @@
 #include "MediaPath.h"
 #include "Warn.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -12,13 +13,17 @@ namespace ui {
 void ShowFace(QLabel* image, const QString& fileName) {
     const QString path = findMedia(fileName);
     if (path.isEmpty()) {
-        warn(QStringLiteral("cannot load picture %1: file not found").arg(fileName));
+        //: A line on standard error; %1 is a file's name.
+        warn(QCoreApplication::translate("Problems", "cannot load picture %1: file not found")
+                 .arg(fileName));
         return;
     }
     QImageReader reader(path);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        warn(QStringLiteral("cannot load picture %1: %2").arg(fileName, reader.errorString()));
+        //: A line on standard error; %1 is a file's name, %2 what was wrong with it.
+        warn(QCoreApplication::translate("Problems", "cannot load picture %1: %2")
+                 .arg(fileName, reader.errorString()));
         return;
     }
     // The control stretches the picture itself, from the file's pixels straight to the device
