@@ -8,6 +8,7 @@
 #include "info/Form2.h"
 #include "info/Form3.h"
 #include "info/Form4.h"
+#include "ui/Language.h"
 #include "ui/MessageAnnouncer.h"
 
 #include <QApplication>
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     app::chooseTitleBarPlatform();
     QApplication application(argc, argv);
     nameProgram();
-    app::speakDesktopLanguage();
+    ui::setLanguage(app::speakDesktopLanguage());
     if (const auto status = app::answerCommandLine(QCoreApplication::arguments()))
         return *status;
 

@@ -23,9 +23,21 @@ class Form2;
 class Form3;
 class Form4;
 
+namespace {
+
+QString limitsPrompt() {
+    //: The message line when a standard game is chosen and waits for its limits.
+    return Form1::tr("Enter Numbers to Guess Between then press GO!");
+}
+
+} // namespace
+
 Form1::Form1(std::unique_ptr<RandomSource> random)
     : random_(random ? std::move(random) : std::make_unique<Rnd>()) {
-    setupUi(this);
+    QStringList messages = {limitsPrompt()};
+    for (const Cue& cue : Cues)
+        messages << cue.message();
+    setupUi(this, messages);
     bindEvents();
 }
 
@@ -106,8 +118,7 @@ void Form1::Standargame_Click() {
     gamestle = GameStyle::Standard;
     showLimitEntry(true);
     Label3->setVisible(true);
-    //: The message line when a standard game is chosen and waits for its limits.
-    Label3->setText(tr("Enter Numbers to Guess Between then press GO!"));
+    Label3->setText(limitsPrompt());
 }
 
 void Form1::Dynamic_Click() {

@@ -3,6 +3,7 @@
 #include "InfoWindow.h"
 #include "Texts.h"
 #include "app/Dispatch.h"
+#include "ui/TextFit.h"
 #include "ui/Twips.h"
 #include "ui/WindowIcons.h"
 
@@ -20,6 +21,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
     setAutoFillBackground(true);
+    // A translation may print longer lines than the English; the page grows to hold them all.
+    setFixedSize(ui::pageSize(size(), fontMetrics(), info::helpText()));
 }
 
 void Form2::Form_Activate() {

@@ -2,6 +2,7 @@
 
 #include "InfoWindow.h"
 #include "Texts.h"
+#include "ui/TextFit.h"
 #include "ui/Twips.h"
 
 #include <QPixmap>
@@ -51,4 +52,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent, info::FixedWindowFlags) {
     Label2 = caption(this, "Label2", info::copyrightNotice(), ui::twipsRect(0, 1680, 3735, 255));
     Label3 = caption(this, "Label3", tr("Written by the Brannoch Software team"),
                      ui::twipsRect(0, 2040, 3855, 255));
+    // A longer credit line in a translation widens the window and its lines alike.
+    ui::fitTexts(this);
 }

@@ -3,6 +3,7 @@
 #include "BoxLabel.h"
 #include "Fonts.h"
 #include "MessageAnnouncer.h"
+#include "TextFit.h"
 #include "Twips.h"
 #include "WindowIcons.h"
 #include "sound/WavePlayer.h"
@@ -98,7 +99,7 @@ QAction* separator(QMenu* menu, const char* name) {
 
 } // namespace
 
-void MainWindowDesign::setupUi(QMainWindow* window) {
+void MainWindowDesign::setupUi(QMainWindow* window, const QStringList& messages) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(QStringLiteral("Brannoch Number Guess 2002"));
     setIconAfterFirstFrame(window, gameIcon);
@@ -225,6 +226,9 @@ void MainWindowDesign::setupUi(QMainWindow* window) {
     //: Opens the window with the licence agreement.
     License = item(Help, "License", tr("License", "menu item"));
     about = item(Help, "about", tr("About", "menu item"));
+
+    // A translation longer than the English widens the window; the menu bar stays one row.
+    fitTexts(client, {{Label3, messages}}, window->menuBar());
 }
 
 } // namespace ui

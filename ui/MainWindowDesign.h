@@ -50,7 +50,9 @@ public:
     QAction* License = nullptr;
     QAction* about = nullptr;
 
-    void setupUi(QMainWindow* window);
+    // Builds the window; `messages` are every text the message line may show, which it is
+    // made wide enough to hold.
+    void setupUi(QMainWindow* window, const QStringList& messages);
 };
 
 } // namespace ui

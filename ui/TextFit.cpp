@@ -1,0 +1,116 @@
+#include "TextFit.h"
+
+#include "Language.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace ui {
+
+namespace {
+
+// Whether `text` shows whole in a label whose text has `width` pixels across.
+bool fitsLabel(const QLabel* label, const QString& text, int width) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int height = label->contentsRect().height();
+    if (!label->wordWrap())
+        return metrics.horizontalAdvance(text) <= width && metrics.height() <= height;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, height * 4),
+                                              Qt::TextWordWrap | label->alignment(), text);
+    return needed.width() <= width && needed.height() <= height;
+}
+
+// How many times wider than now the control must be to show `text` whole; 1 when it fits. Of a
+// control that reaches beyond the area, only the part inside shows.
+double widening(QWidget* control, const QString& text, const QRect& area) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        const int hidden = label->width() - (label->geometry() & area).width();
+        const int width = label->contentsRect().width() - hidden;
+        if (!label->wordWrap() &&
+            label->contentsRect().height() >= 2 * label->fontMetrics().lineSpacing() &&
+            !fitsLabel(label, text, width))
+            label->setWordWrap(true);
+        const int spare = label->width() - width;
+        int wider = width;
+        while (!fitsLabel(label, text, wider) && wider < 100 * width)
+            wider += std::max(1, width / 50);
+        return double(wider + spare) / label->width();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        // The text keeps clear of the bevel by the style's margin on each side.
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int needed = button->fontMetrics().horizontalAdvance(text) + 2 * margin;
+        return std::max(1.0, double(needed) / button->width());
+    }
+    return 1;
+}
+
+QString textOf(const QWidget* control) {
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return {};
+}
+
+bool showsPicture(const QWidget* control) {
+    return !qobject_cast<const QLabel*>(control) &&
+           !qobject_cast<const QAbstractButton*>(control) &&
+           !qobject_cast<const QLineEdit*>(control);
+}
+
+} // namespace
+
+void fitTexts(QWidget* area, const std::vector<LaterTexts>& later, const QWidget* bar) {
+    // The English texts fit the design, as it was laid out for them; measuring them would load
+    // fonts that nothing shown yet uses, and slow the start.
+    if (language().isEmpty())
+        return;
+    const QList<QWidget*> controls = area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::map<QWidget*, QStringList> texts;
+    for (QWidget* control : controls) {
+        if (const QString text = textOf(control); !text.isEmpty())
+            texts[control] << text;
+    }
+    for (const LaterTexts& each : later)
+        texts[each.control] << each.texts;
+
+    double factor = bar ? std::max(1.0, double(bar->sizeHint().width()) / area->width()) : 1.0;
+    for (const auto& [control, shown] : texts) {
+        for (const QString& text : shown)
+            factor = std::max(factor, widening(control, text, area->rect()));
+    }
+    if (factor == 1.0)
+        return;
+
+    const auto scaled = [factor](int x) { return int(std::ceil(x * factor)); };
+    for (QWidget* control : controls) {
+        const QRect place = control->geometry();
+        const int left = scaled(place.left());
+        const int width = scaled(place.left() + place.width()) - left;
+        if (showsPicture(control))
+            control->move(left + (width - place.width()) / 2, place.top());
+        else
+            control->setGeometry(left, place.top(), width, place.height());
+    }
+    area->setFixedWidth(scaled(area->width()));
+}
+
+QSize pageSize(QSize design, const QFontMetrics& metrics, const QStringList& lines) {
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int tallest = int(lines.size()) * metrics.lineSpacing() + metrics.descent();
+    // A page widened for its longest line leaves a little margin on its right, as the English
+    // page does.
+    return QSize(widest > design.width() ? widest + 2 * metrics.averageCharWidth() : design.width(),
+                 std::max(tallest, design.height()));
+}
+
+} // namespace ui
