@@ -9,9 +9,11 @@ in a rotating order; the table gives the medians, and the medians of the per-rou
 differences of the game to each yardstick.
 
 Usage: bench/startup.py [--build DIR] [--rounds N] [--warmups N] [--audio none|null-sink|both]
-                        [--also NAME=PROGRAM]...
+                        [--also NAME=PROGRAM]... [--language LANGUAGE]...
 
---also adds another program to each round, such as an earlier build of the game.
+--also adds another program to each round, such as an earlier build of the game; --language
+adds the game in that language (LANGUAGE set to it), as game-LANGUAGE, compared to the
+yardsticks as the game is.
 """
 
 import argparse
@@ -37,9 +39,10 @@ def start_sound():
     raise RuntimeError("media/media.txt names no start cue")
 
 
-def measure(session, build, command):
+def measure(session, build, command, language=None):
     watch = os.path.join(build, "bench", "bng-startup-watch")
-    result = subprocess.run([watch, "--"] + command, env=session.env, cwd=session.folder,
+    env = dict(session.env, LANGUAGE=language) if language else session.env
+    result = subprocess.run([watch, "--"] + command, env=env, cwd=session.folder,
                             capture_output=True, text=True, timeout=60)
     if result.returncode != 0:
         raise RuntimeError(f"{command[0]}: {result.stderr.strip()}")
@@ -47,7 +50,7 @@ def measure(session, build, command):
     return {key: float(value) for key, value in (item.split("=") for item in line.split())}
 
 
-def run_scenario(build, audio, rounds, warmups, also):
+def run_scenario(build, audio, rounds, warmups, also, languages):
     programs = {
         "game": [os.path.join(build, "brannoch-number-guess")],
         "minimal": [os.path.join(build, "bench", "minimal", "bng-minimal"),
@@ -58,16 +61,22 @@ def run_scenario(build, audio, rounds, warmups, also):
     if not os.path.exists(programs["minimal"][0]):
         del programs["minimal"]
     programs.update(also)
+    for language in languages:
+        programs[f"game-{language}"] = programs["game"]
     names = list(programs)
+
+    def language_of(name):
+        return name[len("game-"):] if name.startswith("game-") else None
+
     runs = {name: [] for name in names}
     with PrivateSession(audio) as session:
         for _ in range(warmups):
             for name in names:
-                measure(session, build, programs[name])
+                measure(session, build, programs[name], language_of(name))
         for round_number in range(rounds):
             order = names[round_number % len(names):] + names[:round_number % len(names)]
             for name in order:
-                runs[name].append(measure(session, build, programs[name]))
+                runs[name].append(measure(session, build, programs[name], language_of(name)))
     return runs
 
 
@@ -82,11 +91,12 @@ def report(audio, runs):
         print(f"| {name} | {medians['map_ms']:.1f} | {medians['paint_ms']:.1f} |"
               f" {medians['cpu_ms']:.1f} | {medians['rss_kib'] / 1024:.2f} |"
               f" {medians['anon_kib'] / 1024:.2f} | {medians['private_kib'] / 1024:.2f} |")
-    print("\n| game against | map ratio | map diff ms | paint ratio | CPU ratio |"
+    print("\n| game | against | map ratio | map diff ms | paint ratio | CPU ratio |"
           " RSS diff MiB | RssAnon diff MiB | Private_Dirty diff MiB |")
-    print("|---|---:|---:|---:|---:|---:|---:|---:|")
-    for yardstick in [name for name in runs if name != "game"]:
-        pairs = list(zip(runs["game"], runs[yardstick]))
+    print("|---|---|---:|---:|---:|---:|---:|---:|---:|")
+    games = [name for name in runs if name == "game" or name.startswith("game-")]
+    for game, yardstick in [(g, y) for g in games for y in runs if y not in games]:
+        pairs = list(zip(runs[game], runs[yardstick]))
 
         def ratio(key):
             return statistics.median(g[key] / y[key] for g, y in pairs)
@@ -94,7 +104,7 @@ def report(audio, runs):
         def diff(key, scale=1.0):
             return statistics.median((g[key] - y[key]) / scale for g, y in pairs)
 
-        print(f"| {yardstick} | {ratio('map_ms'):.3f} | {diff('map_ms'):+.1f} |"
+        print(f"| {game} | {yardstick} | {ratio('map_ms'):.3f} | {diff('map_ms'):+.1f} |"
               f" {ratio('paint_ms'):.3f} | {ratio('cpu_ms'):.3f} |"
               f" {diff('rss_kib', 1024):+.2f} | {diff('anon_kib', 1024):+.2f} |"
               f" {diff('private_kib', 1024):+.2f} |")
@@ -108,6 +118,7 @@ def main():
     parser.add_argument("--warmups", type=int, default=3)
     parser.add_argument("--audio", choices=["none", "null-sink", "both"], default="both")
     parser.add_argument("--also", action="append", default=[], metavar="NAME=PROGRAM")
+    parser.add_argument("--language", action="append", default=[])
     arguments = parser.parse_args()
     build = os.path.abspath(arguments.build)
     also = {name: [os.path.abspath(program)]
@@ -116,7 +127,8 @@ def main():
     print("load before:", os.getloadavg())
     scenarios = {"none": [False], "null-sink": [True], "both": [False, True]}[arguments.audio]
     for audio in scenarios:
-        runs = run_scenario(build, audio, arguments.rounds, arguments.warmups, also)
+        runs = run_scenario(build, audio, arguments.rounds, arguments.warmups, also,
+                            arguments.language)
         report(audio, runs)
     print("\nload after:", os.getloadavg())
 

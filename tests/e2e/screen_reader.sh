@@ -4,6 +4,8 @@
 # limit box by name on the way the Tab key takes, the start prompt, each answer with its count
 # while the focus stays in the guess box, the question with "Yes!", and each information
 # window's caption with its text; and a guess sent through the accessibility bus alone is judged.
+# The game speaks the language BNG_LANGUAGE names (German, "de"), or English when it names none
+# or one the game has no catalog for; Orca's own words stay English.
 # Usage: screen_reader.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +14,30 @@ PROGRAM=$(realpath "$1")
 
 start_session --display --bus --screen-reader
 STDERR_FILE=$work/stderr
+export LANGUAGE=${BNG_LANGUAGE:-}
+
+# The game's words in the language, by their English; the English where the table has none.
+declare -A words=()
+if [ "$LANGUAGE" = de ]; then
+    words=(
+        [Options]="Optionen" ["Standard Game"]="Normales Spiel" ["Upper limit"]="Obere Grenze"
+        ["Lower limit"]="Untere Grenze" ["Your guess"]="Dein Tipp"
+        ["I've got the number! What's your guess?"]="Ich habe meine Zahl! Was ist dein Tipp?"
+        ["My number is higher. Guesses 1"]="Meine Zahl ist größer. Versuche 1"
+        ["My number is higher. Guesses 2"]="Meine Zahl ist größer. Versuche 2"
+        ["My number is lower. Guesses 3"]="Meine Zahl ist kleiner. Versuche 3"
+        ["Yes!"]="Ja!" ["Do you want to play again?"]="Willst du noch mal spielen?"
+        ["You got my number! Guesses 4"]="Du hast meine Zahl erraten! Versuche 4"
+        [Help]="Hilfe" ["Playing the game."]="So wird gespielt."
+        ["This program is a simple number guessing game"]="Dieses Programm ist ein einfaches Zahlenratespiel"
+        ["No upper limit"]="Ohne obere Grenze" ["set as high as it can go."]="hoch, wie es nur geht."
+        [License]="Lizenz" ["License agreement"]="Lizenzvereinbarung" [About]="Über das Spiel"
+        ["Written by the Brannoch Software team"]="Geschrieben vom Team von Brannoch Software"
+    )
+fi
+w() {
+    echo "${words[$1]:-$1}"
+}
 
 # Does what "${@:2}" does and waits until Orca says $1 of it.
 says() {
@@ -23,39 +49,40 @@ says() {
 }
 
 says "Brannoch Number Guess 2002" open_game
-says "Options" key F10
-says "Standard Game" key Return
+says "$(w Options)" key F10
+says "$(w "Standard Game")" key Return
 key Return
-says "Upper limit" key Tab
+says "$(w "Upper limit")" key Tab
 type_text 5
-says "Lower limit" key Tab
+says "$(w "Lower limit")" key Tab
 type_text 5
-says "I've got the number! What's your guess?" key Return
+says "$(w "I've got the number! What's your guess?")" key Return
 # The first guess is typed and sent through the accessibility bus alone, as switch access and
 # voice control send it: the guess box's click is its Press action.
-says "My number is higher. Guesses 1" \
-    python3 "$harness/orca/press.py" brannoch-number-guess "Your guess" 3
+says "$(w "My number is higher. Guesses 1")" \
+    python3 "$harness/orca/press.py" brannoch-number-guess "$(w "Your guess")" 3
 # The same answer again is said again, though only its count has changed.
-says "My number is higher. Guesses 2" guesses 4
-says "My number is lower. Guesses 3" guesses 7
+says "$(w "My number is higher. Guesses 2")" guesses 4
+says "$(w "My number is lower. Guesses 3")" guesses 7
 mark=$(spoken_count)
 guesses 5
-wait_spoken "$mark" "Yes!" "Do you want to play again?"
-wait_spoken "$mark" "You got my number! Guesses 4"
+wait_spoken "$mark" "$(w Yes!)" "$(w "Do you want to play again?")"
+wait_spoken "$mark" "$(w "You got my number! Guesses 4")"
 
 main=$window
 # Each information window, opened from the Help menu, says its caption and then its text.
 mark=$(spoken_count)
-open_info_window "$main" 1 Help >/dev/null
-wait_spoken "$mark" "Help" "Brannoch Number Guess 2002" "Playing the game." \
-    "This program is a simple number guessing game" "No upper limit" \
-    "set as high as it can go."
+open_info_window "$main" 1 "$(w Help)" >/dev/null
+wait_spoken "$mark" "$(w Help)" "Brannoch Number Guess 2002" "$(w "Playing the game.")" \
+    "$(w "This program is a simple number guessing game")" "$(w "No upper limit")" \
+    "$(w "set as high as it can go.")"
 mark=$(spoken_count)
-open_info_window "$main" 2 License >/dev/null
-wait_spoken "$mark" "License" "License agreement" "List with"
+open_info_window "$main" 2 "$(w License)" >/dev/null
+wait_spoken "$mark" "$(w License)" "$(w "License agreement")" "List with"
 mark=$(spoken_count)
-open_info_window "$main" 3 About >/dev/null
-wait_spoken "$mark" "About" "Brannoch Number Guess 2002" "Written by the Brannoch Software team"
+open_info_window "$main" 3 "$(w About)" >/dev/null
+wait_spoken "$mark" "$(w About)" "Brannoch Number Guess 2002" \
+    "$(w "Written by the Brannoch Software team")"
 # No failure report, and nothing the game could not show or play.
 game_lines | grep -E 'Run-time error|cannot ' && fail "the game failed with Orca running"
 echo "Orca said all of a game and of the information windows:"
