@@ -33,11 +33,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Depends: the packages of the libraries linked, added by dpkg-shlibdeps when the package is
 # staged (see DebianStaging.cmake), and here what is loaded without being linked: the X11 platform
-# plugin and the fonts the windows are drawn with. The Wayland plugin and a sound server are
-# welcome, but the game runs without them.
+# plugin and the fonts the windows are drawn with. The Wayland plugin, a sound server and Qt's
+# own translations (of a text box's menu, say) are welcome, but the game runs without them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-wayland, pulseaudio | pipewire-pulse, sound-theme-freedesktop")
+    "qt6-wayland, pulseaudio | pipewire-pulse, sound-theme-freedesktop, qt6-translations-l10n")
 
 # Debian's changelog, manual pages compressed, lintian's overrides, stripped programs and the
 # library dependencies are added in the staging folder, so that plain installs stay as they are.

@@ -80,6 +80,9 @@ done
 expect_file "usr/share/applications/$app_id.desktop"
 expect_file "usr/share/metainfo/$app_id.metainfo.xml"
 expect_file "usr/share/man/man6/$name.6.gz"
+for language in $(grep -E '^[a-zA-Z]' "$here/../../translations/LINGUAS"); do
+    expect_file "usr/share/$name/translations/${name}_$language.qm"
+done
 for doc in README.md copyright changelog.Debian.gz; do
     expect_file "usr/share/doc/$name/$doc"
 done

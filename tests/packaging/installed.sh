@@ -81,6 +81,11 @@ done <<TABLE
 --frobnicate||2|err|Unknown option 'frobnicate'
 guess||2|err|takes no arguments, not 'guess'
 TABLE
+# In the desktop's language, from the catalogs installed beside the game's data: the game's own
+# words, and Qt's for the rest of the page.
+LANGUAGE=de "$prefix/$BNG_INSTALL_BINDIR/$command" --help >"$work/out" 2>&1
+grep -q '^Errate die Zahl' "$work/out" && ! grep -q '^Usage:' "$work/out" ||
+    { cat "$work/out" >&2; fail "the installed game's --help is not in German for LANGUAGE=de"; }
 STDERR_FILE=$work/stderr
 PROGRAM=$command
 open_game env PATH="$prefix/$BNG_INSTALL_BINDIR:$PATH"
