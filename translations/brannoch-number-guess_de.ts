@@ -207,7 +207,7 @@
     <message>
         <source>Guesses</source>
         <extracomment>The caption beside the count of guesses made so far.</extracomment>
-        <translation>Versuche</translation>
+        <translation>Tipps</translation>
     </message>
     <message>
         <source>Do you want to play again?</source>

@@ -15,15 +15,20 @@ namespace ui {
 
 namespace {
 
+// Text that runs to a label's very edge looks cut off, so it keeps this many pixels clear of
+// each side.
+constexpr int Clearance = 2;
+
 // Whether `text` shows whole in a label whose text has `width` pixels across.
 bool fitsLabel(const QLabel* label, const QString& text, int width) {
     const QFontMetrics metrics = label->fontMetrics();
     const int height = label->contentsRect().height();
+    const int room = width - 2 * Clearance;
     if (!label->wordWrap())
-        return metrics.horizontalAdvance(text) <= width && metrics.height() <= height;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, width, height * 4),
+        return metrics.horizontalAdvance(text) <= room && metrics.height() <= height;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room, height * 4),
                                               Qt::TextWordWrap | label->alignment(), text);
-    return needed.width() <= width && needed.height() <= height;
+    return needed.width() <= room && needed.height() <= height;
 }
 
 // How many times wider than now the control must be to show `text` whole; 1 when it fits. Of a
