@@ -6,6 +6,10 @@
 
 namespace ui {
 
+namespace {
+QString mediaLanguage;
+}
+
 QString findMedia(const QString& bareName) {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString candidates[] = {
@@ -18,6 +22,19 @@ QString findMedia(const QString& bareName) {
             return QDir::cleanPath(path);
     }
     return {};
+}
+
+void setMediaLanguage(const QString& folder) {
+    mediaLanguage = folder;
+}
+
+QString findSpokenMedia(const QString& bareName) {
+    if (!mediaLanguage.isEmpty()) {
+        const QString path = findMedia(mediaLanguage + QLatin1Char('/') + bareName);
+        if (!path.isEmpty())
+            return path;
+    }
+    return findMedia(bareName);
 }
 
 } // namespace ui
