@@ -41,6 +41,11 @@ install(TARGETS brannoch-number-guess-sound LIBRARY DESTINATION ${BNG_INSTALL_MO
 
 list(TRANSFORM BNG_RUNTIME_MEDIA PREPEND "${PROJECT_SOURCE_DIR}/media/" OUTPUT_VARIABLE bng_media)
 install(FILES ${bng_media} DESTINATION ${BNG_INSTALL_MEDIADIR})
+foreach(file IN LISTS BNG_SPOKEN_MEDIA)
+    get_filename_component(language "${file}" DIRECTORY)
+    install(FILES "${PROJECT_SOURCE_DIR}/media/${file}"
+            DESTINATION ${BNG_INSTALL_MEDIADIR}/${language})
+endforeach()
 
 install(FILES "${BNG_DESKTOP_ENTRY}"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

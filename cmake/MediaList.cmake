@@ -1,7 +1,8 @@
 # Reads media/media.txt for the build and the media generator. Sets BNG_ICON_SIZES,
-# BNG_ICON_FILES (each icons/brannoch-SIZE.png, under media/) and BNG_RUNTIME_MEDIA (every cue's
-# face and sound), and writes MediaList.h, which gives C++ the same through the target
-# bng_media_list.
+# BNG_ICON_FILES (each icons/brannoch-SIZE.png, under media/), BNG_RUNTIME_MEDIA (every cue's
+# face and sound) and BNG_SPOKEN_MEDIA (every cue's sound in each language of BNG_LANGUAGES,
+# LANGUAGE/SOUND under media/), and writes MediaList.h, which gives C++ the same through the
+# target bng_media_list.
 set(bng_media_list "${CMAKE_CURRENT_LIST_DIR}/../media/media.txt")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${bng_media_list}")
 file(STRINGS "${bng_media_list}" bng_media_lines REGEX "^[a-z]")
@@ -9,6 +10,7 @@ file(STRINGS "${bng_media_list}" bng_media_lines REGEX "^[a-z]")
 set(BNG_ICON_SIZES)
 set(BNG_ICON_FILES)
 set(BNG_RUNTIME_MEDIA)
+set(BNG_SPOKEN_MEDIA)
 set(bng_icons)
 set(bng_cues)
 foreach(line IN LISTS bng_media_lines)
@@ -30,6 +32,9 @@ foreach(line IN LISTS bng_media_lines)
         list(GET fields 1 face)
         list(GET fields 2 sound)
         list(APPEND BNG_RUNTIME_MEDIA ${face} ${sound})
+        foreach(language IN LISTS BNG_LANGUAGES)
+            list(APPEND BNG_SPOKEN_MEDIA ${language}/${sound})
+        endforeach()
         string(SUBSTRING "${name}" 0 1 initial)
         string(SUBSTRING "${name}" 1 -1 rest)
         string(TOUPPER "${initial}" initial)

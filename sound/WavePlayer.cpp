@@ -10,7 +10,7 @@
 
 namespace sound {
 
-using ui::findMedia;
+using ui::findSpokenMedia;
 using ui::warn;
 
 // The module sits beside the program in the build folder, and in the game's own library folder
@@ -60,7 +60,7 @@ void WavePlayer::setFileName(const QString& fileName) {
 }
 
 void WavePlayer::open() {
-    const QString path = findMedia(fileName_);
+    const QString path = findSpokenMedia(fileName_);
     if (path.isEmpty()) {
         warn(QCoreApplication::translate("Problems", "cannot open sound %1: file not found")
                  .arg(fileName_));

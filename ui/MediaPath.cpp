@@ -1,5 +1,7 @@
 #include "MediaPath.h"
 
+#include "Language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +20,15 @@ QString findMedia(const QString& bareName) {
             return QDir::cleanPath(path);
     }
     return {};
+}
+
+QString findSpokenMedia(const QString& bareName) {
+    if (!language().isEmpty()) {
+        const QString path = findMedia(language() + QLatin1Char('/') + bareName);
+        if (!path.isEmpty())
+            return path;
+    }
+    return findMedia(bareName);
 }
 
 } // namespace ui

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The game's sound player, heard through a private audio server: a cue sounds whole, a cue cuts
-# the one still playing, a cue repeated quickly sounds every time, and without an audio server
-# or without the sound module the cues are silent with one line of explanation, a cue too large
-# for the server is refused with one, and a program ended while its cue plays ends cleanly, time
-# after time.
+# The game's sound player, heard through a private audio server: a cue sounds whole, in the
+# player's language where that has it, a cue cuts the one still playing, a cue repeated quickly
+# sounds every time, and without an audio server or without the sound module the cues are silent
+# with one line of explanation, a cue too large for the server is refused with one, and a program
+# ended while its cue plays ends cleanly, time after time.
 # Usage: sound_cues.sh <program>; the cue player is beside the program. It plays the stand-in
 # tones of tones.py, from the folder it starts in. The audio server is BNG_AUDIO's (see
 # harness/audio.sh).
@@ -55,6 +55,12 @@ said_once() {
 
 listen "$start_sound" "?1.$start_sound.whole"
 expect "$start_sound whole" "a cue was not heard whole"
+
+# A cue is spoken in the player's language where its folder holds it, else in English.
+listen @de "$higher_sound" "?1.de/$higher_sound.whole" \
+    @xx "$higher_sound" "?2.$higher_sound.whole"
+expect "de/$higher_sound whole
+$higher_sound whole" "a cue was not said in its language, nor in English where that lacks it"
 
 # Given at once, the second cue leaves nothing of the first but what began before it.
 listen "$lower_sound" "$higher_sound" "?$higher_sound.whole"

@@ -8,11 +8,16 @@ file played, where each one started (its marker, even right after the same sound
 for how long its body was heard, however the server resampled it and though a loaded machine
 drops a few milliseconds here and there.
 
+Each language of translations/LINGUAS has its stand-ins too, in a folder of its own as the game
+has its sounds, each with a marker of its own and the body of the same cue in English; they are
+named by their path in the folder, de/higher.wav say.
+
 The system bell has a stand-in too, bell.wav: a tone of its own for as long as a desktop's
 bell rings, told apart even while a cue plays with it, as the bell of a win does.
 
 Usage:
-    tones.py make <folder>          writes the stand-ins into folder
+    tones.py make <folder>          writes the stand-ins into folder, each language's into its
+                                    own folder in it
     tones.py find <recording>       prints what a raw 16-bit mono 22,050 Hz recording holds:
         cue <file> whole|cut <start ms> <played ms>   for each cue heard, in order of time
         stray <start ms> <length ms>                  for each stretch no cue explains
@@ -27,6 +32,7 @@ Usage:
 """
 
 import array
+import itertools
 import math
 import os
 import sys
@@ -47,21 +53,49 @@ TONES = {
 }
 
 
+# The bell's stand-in: a tone unlike any cue's, long enough to outlast the win's cue.
+BELL = (4400, 1200)
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+
+
 def cue_sounds():
-    """Each cue's sound file, as media/media.txt names it, and long.wav for the long one."""
-    here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, "..", "..", "media", "media.txt")) as file:
+    """Each cue's sound file, as media/media.txt names it."""
+    with open(os.path.join(SOURCE, "media", "media.txt")) as file:
         fields = [line.split() for line in file]
-    sounds = {line[1]: line[3] for line in fields if line[:1] == ["cue"]}
-    sounds["long"] = "long.wav"
-    return sounds
+    return {line[1]: line[3] for line in fields if line[:1] == ["cue"]}
+
+
+def languages():
+    """The languages translations/LINGUAS lists beside English."""
+    with open(os.path.join(SOURCE, "translations", "LINGUAS")) as file:
+        return [line.strip() for line in file if line[:1].isalpha()]
+
+
+def length_ms(path):
+    with wave.open(path) as file:
+        return file.getnframes() * 1000 // file.getframerate()
 
 
 # file: the tones of its stand-in. A cue the list gives and TONES does not fails here, before a
 # test could take a sound it cannot tell apart for another.
-SOUNDS = {file: TONES[cue] for cue, file in cue_sounds().items()}
-# The bell's stand-in: a tone unlike any cue's, long enough to outlast the win's cue.
-BELL = (4400, 1200)
+SOUNDS = {file: TONES[cue] for cue, file in {**cue_sounds(), "long": "long.wav"}.items()}
+
+
+def language_sounds():
+    """Each language's stand-ins, as long as its own sounds. Their markers lie above the English
+    tones, 200 Hz apart: two of the finder's 100 Hz steps, where its window leaves nothing of
+    the neighbour's tone; they keep the English tones' 300 Hz from the bell. Below where the
+    audio path still carries a tone there is no room for a body of each one's own as well."""
+    markers = (hz for hz in itertools.count(3600, 200) if abs(hz - BELL[0]) >= 300)
+    sounds = {}
+    for language, (cue, file) in itertools.product(languages(), cue_sounds().items()):
+        name = f"{language}/{file}"
+        length = length_ms(os.path.join(SOURCE, "media", name))
+        sounds[name] = (next(markers), TONES[cue][1], length)
+    return sounds
+
+
+SOUNDS.update(language_sounds())
 BELL_MS = 100  # rung for this long, the bell counts
 LOUD = 500  # mean absolute sample value of a window that is not silence
 GAP = 3  # windows of something else that a cue's body may hold and still go on
@@ -72,6 +106,7 @@ def make(folder):
     tones = {name: (marker, body, length) for name, (marker, body, length) in SOUNDS.items()}
     tones["bell.wav"] = (BELL[0], BELL[0], BELL[1])
     for name, (marker, body, length) in tones.items():
+        os.makedirs(os.path.join(folder, os.path.dirname(name)), exist_ok=True)
         samples = array.array("h")
         for i in range(length * RATE // 1000):
             frequency = marker if i < MARKER_MS * RATE // 1000 else body
@@ -95,11 +130,11 @@ def power(window, frequency):
 
 
 def labels(samples):
-    """For each 10 ms window: ("marker"|"body", file), "bell" for the bell alone, "loud" for
-    other sound, or None; and for each window whether the bell rings in it. The bell is left
+    """For each 10 ms window: ("marker", file), ("body", Hz), "bell" for the bell alone, "loud"
+    for other sound, or None; and for each window whether the bell rings in it. The bell is left
     out when telling the cues apart, so that a cue keeps its name while the bell rings with it."""
     tones = [(marker, "marker", name) for name, (marker, _, _) in SOUNDS.items()]
-    tones += [(body, "body", name) for name, (_, body, _) in SOUNDS.items()]
+    tones += [(body, "body", body) for body in {body for _, body, _ in SOUNDS.values()}]
     result = []
     rings = []
     for start in range(0, len(samples) - WINDOW + 1, WINDOW):
@@ -158,7 +193,7 @@ def cues(marks):
         misses = 0
         body = False
         while i < len(marks) and misses <= GAP:
-            if marks[i] == ("body", name):
+            if marks[i] == ("body", SOUNDS[name][1]):
                 misses = 0
                 end = i + 1
                 body = True
@@ -226,6 +261,7 @@ def watch(path, folder):
                 names += [f"{number}.{name}.whole", f"{name}.whole"] if whole else []
                 for heard in names:
                     if heard not in made:
+                        os.makedirs(os.path.join(folder, os.path.dirname(heard)), exist_ok=True)
                         open(os.path.join(folder, heard), "w").close()
                         made.add(heard)
             for number, _ in enumerate(bells(rings), 1):

@@ -6,7 +6,7 @@
 # under a private display and audio server, started from an unrelated folder. Nothing on standard
 # error shows that the game found its faces, sounds and sound module along the package's paths.
 # Usage: deb.sh <build folder> <the game's version> <application id>, with BNG_ICON_SIZES listing
-# the icons' sizes
+# the icons' sizes and BNG_INSTALL_MEDIADIR the media's folder under the prefix
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../harness/session.sh"
@@ -80,8 +80,12 @@ done
 expect_file "usr/share/applications/$app_id.desktop"
 expect_file "usr/share/metainfo/$app_id.metainfo.xml"
 expect_file "usr/share/man/man6/$name.6.gz"
+# Each language's catalog, and its cues spoken from a folder of its own.
 for language in $(grep -E '^[a-zA-Z]' "$here/../../translations/LINGUAS"); do
     expect_file "usr/share/$name/translations/${name}_$language.qm"
+    for cue in start lower higher win; do
+        expect_file "usr/$BNG_INSTALL_MEDIADIR/$language/$(media_file "$cue" sound)"
+    done
 done
 for doc in README.md copyright changelog.Debian.gz; do
     expect_file "usr/share/doc/$name/$doc"

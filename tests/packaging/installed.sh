@@ -4,7 +4,7 @@
 # media and has it show a face; then uninstalls it again.
 # Usage: installed.sh <build folder> <application id>, with the build's install folders in
 # BNG_INSTALL_BINDIR and BNG_INSTALL_MEDIADIR, and BNG_ICON_SIZES and BNG_MEDIA listing the icons'
-# sizes and the faces and sounds
+# sizes and the faces and sounds, each language's sounds too
 set -uo pipefail
 source "$(dirname "$0")/../harness/session.sh"
 build=$(realpath "$1")
