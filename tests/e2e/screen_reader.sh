@@ -5,20 +5,26 @@
 # while the focus stays in the guess box, the question with "Yes!", and each information
 # window's caption with its text; and a guess sent through the accessibility bus alone is judged.
 # The game speaks the language BNG_LANGUAGE names (German, "de"), or English when it names none
-# or one the game has no catalog for; Orca's own words stay English.
+# or one the game has no catalog for, in its texts and in its cues, heard through a private audio
+# server as the stand-in tones of tones.py for that language; Orca's own words stay English.
 # Usage: screen_reader.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../harness/session.sh"
 PROGRAM=$(realpath "$1")
 
-start_session --display --bus --screen-reader
+start_session --display --bus --screen-reader --audio
 STDERR_FILE=$work/stderr
 export LANGUAGE=${BNG_LANGUAGE:-}
+mkdir "$work/tones"
+cd "$work/tones" || fail "no folder for the stand-in tones"
+python3 "$harness/tones.py" make . || fail "no stand-in tones"
 
 # The game's words in the language, by their English; the English where the table has none.
 declare -A words=()
+spoken_in=
 if [ "$LANGUAGE" = de ]; then
+    spoken_in=de/
     words=(
         [Options]="Optionen" ["Standard Game"]="Normales Spiel" ["Upper limit"]="Obere Grenze"
         ["Lower limit"]="Untere Grenze" ["Your guess"]="Dein Tipp"
@@ -39,6 +45,11 @@ w() {
     echo "${words[$1]:-$1}"
 }
 
+# The sound of cue $1 in the language.
+sound() {
+    echo "$spoken_in$(media_file "$1" sound)"
+}
+
 # Does what "${@:2}" does and waits until Orca says $1 of it.
 says() {
     local words=$1 mark
@@ -56,18 +67,29 @@ says "$(w "Upper limit")" key Tab
 type_text 5
 says "$(w "Lower limit")" key Tab
 type_text 5
+start_recording "$work/game.raw" || fail "the audio output could not be recorded"
 says "$(w "I've got the number! What's your guess?")" key Return
+# Each cue is heard before the next guess, so that none cuts another before it is heard.
+wait_until heard "$(sound start)" || fail "GO! was not heard"
 # The first guess is typed and sent through the accessibility bus alone, as switch access and
 # voice control send it: the guess box's click is its Press action.
 says "$(w "My number is higher. Guesses 1")" \
     python3 "$harness/orca/press.py" brannoch-number-guess "$(w "Your guess")" 3
 # The same answer again is said again, though only its count has changed.
+wait_until heard 2."$(sound higher)" || fail "the first guess was not heard"
 says "$(w "My number is higher. Guesses 2")" guesses 4
+wait_until heard 3."$(sound higher)" || fail "the second guess was not heard"
 says "$(w "My number is lower. Guesses 3")" guesses 7
+wait_until heard "$(sound lower)" || fail "the third guess was not heard"
 mark=$(spoken_count)
 guesses 5
 wait_spoken "$mark" "$(w Yes!)" "$(w "Do you want to play again?")"
 wait_spoken "$mark" "$(w "You got my number! Guesses 4")"
+wait_until heard "$(sound win)" whole || fail "the win was not heard whole"
+stop_recording
+[ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = "$(for cue in start higher higher lower win; do
+    sound "$cue"
+done)" ] || { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard, in order, in its language"; }
 
 main=$window
 # Each information window, opened from the Help menu, says its caption and then its text.
