@@ -56,6 +56,17 @@ entry() {
 command=$(entry Exec)
 [ -x "$prefix/$BNG_INSTALL_BINDIR/$command" ] ||
     fail "the desktop entry runs '$command', which is not installed"
+# Every language of the game's list reaches the menu and the software centre, and the game's name
+# stays its own in all of them. gettext 0.21 tags the metainfo's languages as Debian 12's AppStream
+# reads them (pt_BR), 0.23 as Debian 13's does (pt-BR).
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+for lang in $(grep '^[a-zA-Z]' "$BNG_SOURCE_DIR/translations/LINGUAS"); do
+    [ -n "$(entry "Comment\[$lang]")" ] || fail "the desktop entry has no Comment[$lang]"
+    grep -Eq "<summary xml:lang=\"($lang|${lang/_/-})\">" "$metainfo" ||
+        fail "the metainfo has no summary in $lang"
+done
+grep '^Name\[' "$prefix/$desktop" && fail "the desktop entry translates the game's name"
+grep '<name xml:lang=' "$metainfo" && fail "the metainfo translates the game's name"
 # The validators read the source files one at a time; only the installed tree shows whether the
 # metainfo's launchable, the desktop entry and the icons find each other.
 appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
