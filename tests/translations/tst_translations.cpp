@@ -12,6 +12,9 @@
 
 namespace {
 
+// Every window in every state a player reaches, in a language made here; pictures of the
+// fullest ones are kept in $BNG_SCREENSHOTS if set.
+
 // Every text a player meets, in a language made here: each vowel and some consonants accented,
 // the %1-style arguments kept, and 40% longer, so that a text left in English or cut short
 // shows. The tail of tildes, no more than five in a row, marks a translated text.
@@ -92,6 +95,12 @@ void expectWholeAndTranslated(QWidget* window, const char* state) {
     }
 }
 
+// Keeps a picture of `window` as <name>.png in $BNG_SCREENSHOTS, if set.
+void picture(QWidget* window, const char* name) {
+    if (const QString folder = qEnvironmentVariable("BNG_SCREENSHOTS"); !folder.isEmpty())
+        window->grab().save(folder + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+}
+
 } // namespace
 
 class TranslationsTest : public QObject {
@@ -135,6 +144,7 @@ void TranslationsTest::everyStateOfAGame() {
         expectWholeAndTranslated(&form, guess);
     }
     QVERIFY(form.Command2->isVisible());
+    picture(&form, "pseudo-won");
     form.Command2_Click();
     expectWholeAndTranslated(&form, "after Yes!");
 }
@@ -157,6 +167,8 @@ void TranslationsTest::informationWindows() {
         QVERIFY2(translated(window->windowTitle()), qPrintable(window->windowTitle()));
         expectWholeAndTranslated(window, qPrintable(window->objectName()));
     }
+    picture(&help, "pseudo-help");
+    picture(&about, "pseudo-about");
 }
 
 QTEST_MAIN(TranslationsTest)
