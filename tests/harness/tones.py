@@ -149,8 +149,11 @@ def labels(samples):
         rings.append(bell > powers[0][0] / 4)
         if bell > 4 * best[0]:
             result.append("bell")
+        elif best[0] > 4 * second[0]:
+            result.append((best[1], best[2]))
         else:
-            result.append((best[1], best[2]) if best[0] > 4 * second[0] else "loud")
+            # Where the bell stops inside a window, its tone spreads to the markers nearest it.
+            result.append("bell" if rings[-1] else "loud")
     return result, rings
 
 
