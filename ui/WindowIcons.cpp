@@ -1,40 +1,11 @@
 #include "WindowIcons.h"
 
+#include "AfterFirstFrame.h"
 #include "MediaList.h"
 
-#include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
 namespace ui {
-
-namespace {
-
-// Waits for the window's first paint; the icon follows on the event loop's next turn, once the
-// painted frame has been handed to the display.
-class IconAfterFirstFrame : public QObject {
-public:
-    IconAfterFirstFrame(QWidget* window, QIcon (*makeIcon)())
-        : QObject(window), makeIcon_(makeIcon) {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                static_cast<QWidget*>(parent())->setWindowIcon(makeIcon_());
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    QIcon (*const makeIcon_)();
-};
-
-} // namespace
 
 QIcon gameIcon() {
     // Every size the desktop entry's icon comes in, so that a desktop at any scale finds one
@@ -47,7 +18,7 @@ QIcon gameIcon() {
 }
 
 void setIconAfterFirstFrame(QWidget* window, QIcon (*makeIcon)()) {
-    new IconAfterFirstFrame(window, makeIcon);
+    afterFirstFrame(window, [window, makeIcon] { window->setWindowIcon(makeIcon()); });
 }
 
 } // namespace ui
