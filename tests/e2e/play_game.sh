@@ -5,6 +5,7 @@
 # desktop's scale, every text on a background the window fixes readable (WCAG contrast 4.5:1),
 # the windows at their designed sizes, the faces and the About banner grown with the scale.
 # Between the games it opens the Help and About windows and leaves them open; "No." ends it all.
+# The game speaks the language BNG_LANGUAGE names (see harness/language.sh).
 # Pictures of the steps are kept in $BNG_SCREENSHOTS if set. Usage: play_game.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -177,7 +178,7 @@ picture "$window" won
 click_yes
 
 # The Help and About windows open on their own and stay open through the next game.
-help=$(open_info_window "$window" 1 Help) || fail "the Help window did not open"
+help=$(open_info_window "$window" 1 "$(w Help)") || fail "the Help window did not open"
 focus_window "$help"
 find_client "$help" 427
 help_printed() { [ "$(python3 "$harness/contrast.py" ink <(grab_client 0 0 446 427 -))" != none ]; }
@@ -185,7 +186,7 @@ wait_until help_printed || fail "the Help window shows no text"
 measure_contrast "the Help text" 0 0 446 427 0
 picture "$help" help
 expect_size "$help" 446 427 Help
-about=$(open_info_window "$window" 3 About) || fail "the About window did not open"
+about=$(open_info_window "$window" 3 "$(w About)") || fail "the About window did not open"
 # A new window may be placed and painted a moment after it is first seen.
 banner_shown() {
     find_client "$about" 205

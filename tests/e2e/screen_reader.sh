@@ -4,9 +4,9 @@
 # limit box by name on the way the Tab key takes, the start prompt, each answer with its count
 # while the focus stays in the guess box, the question with "Yes!", and each information
 # window's caption with its text; and a guess sent through the accessibility bus alone is judged.
-# The game speaks the language BNG_LANGUAGE names (German, "de"), or English when it names none
-# or one the game has no catalog for, in its texts and in its cues, heard through a private audio
-# server as the stand-in tones of tones.py for that language; Orca's own words stay English.
+# The game speaks the language BNG_LANGUAGE names (see harness/language.sh), in its texts and in
+# its cues, heard through a private audio server as the stand-in tones of tones.py for that
+# language; Orca's own words stay English.
 # Usage: screen_reader.sh <program>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,39 +15,13 @@ PROGRAM=$(realpath "$1")
 
 start_session --display --bus --screen-reader --audio
 STDERR_FILE=$work/stderr
-export LANGUAGE=${BNG_LANGUAGE:-}
 mkdir "$work/tones"
 cd "$work/tones" || fail "no folder for the stand-in tones"
 python3 "$harness/tones.py" make . || fail "no stand-in tones"
 
-# The game's words in the language, by their English; the English where the table has none.
-declare -A words=()
-spoken_in=
-if [ "$LANGUAGE" = de ]; then
-    spoken_in=de/
-    words=(
-        [Options]="Optionen" ["Standard Game"]="Normales Spiel" ["Upper limit"]="Obere Grenze"
-        ["Lower limit"]="Untere Grenze" ["Your guess"]="Dein Tipp"
-        ["I've got the number! What's your guess?"]="Ich habe meine Zahl! Was ist dein Tipp?"
-        ["My number is higher. Guesses 1"]="Meine Zahl ist größer. Tipps 1"
-        ["My number is higher. Guesses 2"]="Meine Zahl ist größer. Tipps 2"
-        ["My number is lower. Guesses 3"]="Meine Zahl ist kleiner. Tipps 3"
-        ["Yes!"]="Ja!" ["Do you want to play again?"]="Willst du noch mal spielen?"
-        ["You got my number! Guesses 4"]="Du hast meine Zahl erraten! Tipps 4"
-        [Help]="Hilfe" ["Playing the game."]="So wird gespielt."
-        ["This program is a simple number guessing game"]="Dieses Programm ist ein einfaches Zahlenratespiel"
-        ["No upper limit"]="Ohne obere Grenze" ["set as high as it can go."]="hoch, wie es nur geht."
-        [License]="Lizenz" ["License agreement"]="Lizenzvereinbarung" [About]="Über das Spiel"
-        ["Written by the Brannoch Software team"]="Geschrieben vom Team von Brannoch Software"
-    )
-fi
-w() {
-    echo "${words[$1]:-$1}"
-}
-
 # The sound of cue $1 in the language.
 sound() {
-    echo "$spoken_in$(media_file "$1" sound)"
+    echo "$SPOKEN_IN$(media_file "$1" sound)"
 }
 
 # Does what "${@:2}" does and waits until Orca says $1 of it.

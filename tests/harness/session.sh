@@ -23,6 +23,7 @@ source "$harness/desktop.sh"
 source "$harness/audio.sh"
 source "$harness/steps.sh"
 source "$harness/screen_reader.sh"
+source "$harness/language.sh"
 
 BUS_PID=
 
@@ -97,6 +98,7 @@ start_session() {
         esac
         shift
     done
+    use_language
 }
 
 stop_session() {
