@@ -1,3 +1,5 @@
+// Every window in every state a player reaches, in a language made here; pictures of the
+// fullest ones are kept in $BNG_SCREENSHOTS if set.
 #include "info/Form2.h"
 #include "info/Form3.h"
 #include "info/Form4.h"
@@ -11,9 +13,6 @@
 #include <QTranslator>
 
 namespace {
-
-// Every window in every state a player reaches, in a language made here; pictures of the
-// fullest ones are kept in $BNG_SCREENSHOTS if set.
 
 // Every text a player meets, in a language made here: each vowel and some consonants accented,
 // the %1-style arguments kept, and 40% longer, so that a text left in English or cut short
