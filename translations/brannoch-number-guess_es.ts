@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>click GO! The game will tell you it has the number and asks you for your guess. It will</source>
-        <translation>haz clic en ¡YA! El juego te dirá que ya tiene el número y te pedirá que lo adivines. Te</translation>
+        <translation>haz clic en ¡YA! El juego te dirá que ya tiene el número y te pedirá que lo adivines. Te dirá</translation>
     </message>
     <message>
         <source>tell you that the number is either higher or lower than the number it has come up with.</source>
-        <translation>dirá entonces si el número que ha pensado es mayor o menor que el número que has dicho.</translation>
+        <translation>entonces si el número que ha pensado es mayor o menor que el número que has dicho.</translation>
     </message>
     <message>
         <source>If you succeed in guessing the number then it will stop the game and will tell you that </source>

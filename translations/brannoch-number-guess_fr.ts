@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>numbers that you type in. For example: if you wanted to try and guess a number from </source>
-        <translation>nombres que tu tapes toi-même. Par exemple : si tu veux essayer de deviner un nombre de </translation>
+        <translation>nombres que tu tapes toi-même. Par exemple : si tu veux essayer de deviner un nombre </translation>
     </message>
     <message>
         <source>1 to 10 you would put in 10 for your upper limit and 1 for your lower limit. Then </source>
-        <translation>1 à 10, tape 10 pour la limite supérieure et 1 pour la limite inférieure. Ensuite, </translation>
+        <translation>de 1 à 10, tape 10 pour la limite supérieure et 1 pour la limite inférieure. Ensuite, </translation>
     </message>
     <message>
         <source>click GO! The game will tell you it has the number and asks you for your guess. It will</source>

@@ -96,11 +96,11 @@
     <message>
         <source>This program is a simple number guessing game where you guess a number between two </source>
         <extracomment>The rules are printed line under line as they stand here and never wrapped: translate each line as the part of its paragraph that it holds, so that the lines read on into each other, each about as long as the English one.</extracomment>
-        <translation>Questo programma è un semplice gioco in cui devi indovinare un numero compreso tra due </translation>
+        <translation>Questo programma è un semplice gioco in cui devi indovinare un numero compreso tra </translation>
     </message>
     <message>
         <source>numbers that you type in. For example: if you wanted to try and guess a number from </source>
-        <translation>numeri che scrivi tu. Per esempio: se vuoi provare a indovinare un numero da </translation>
+        <translation>due numeri che scrivi tu. Per esempio: se vuoi provare a indovinare un numero da </translation>
     </message>
     <message>
         <source>1 to 10 you would put in 10 for your upper limit and 1 for your lower limit. Then </source>

@@ -19,16 +19,24 @@ namespace {
 // each side.
 constexpr int Clearance = 2;
 
-// Whether `text` shows whole in a label whose text has `width` pixels across.
+// Whether `text` shows whole in a label whose text has `width` pixels across: on one line with
+// Clearance to spare on each side, or wrapped within that width, which the label's margins keep
+// clear of its edges (see wrap).
 bool fitsLabel(const QLabel* label, const QString& text, int width) {
     const QFontMetrics metrics = label->fontMetrics();
     const int height = label->contentsRect().height();
-    const int room = width - 2 * Clearance;
     if (!label->wordWrap())
-        return metrics.horizontalAdvance(text) <= room && metrics.height() <= height;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, room, height * 4),
+        return metrics.horizontalAdvance(text) + 2 * Clearance <= width &&
+               metrics.height() <= height;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, height * 4),
                                               Qt::TextWordWrap | label->alignment(), text);
-    return needed.width() <= room && needed.height() <= height;
+    return needed.width() <= width && needed.height() <= height;
+}
+
+// Keeps the lines of a wrapping label clear of its edges: the label breaks them within its
+// margins, which a line of a translation may fill.
+void keepClear(QLabel* label) {
+    label->setContentsMargins(label->contentsMargins() + QMargins(Clearance, 0, Clearance, 0));
 }
 
 // How many times wider than now the control must be to show `text` whole; 1 when it fits. Of a
@@ -36,11 +44,13 @@ bool fitsLabel(const QLabel* label, const QString& text, int width) {
 double widening(QWidget* control, const QString& text, const QRect& area) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         const int hidden = label->width() - (label->geometry() & area).width();
-        const int width = label->contentsRect().width() - hidden;
         if (!label->wordWrap() &&
             label->contentsRect().height() >= 2 * label->fontMetrics().lineSpacing() &&
-            !fitsLabel(label, text, width))
+            !fitsLabel(label, text, label->contentsRect().width() - hidden)) {
             label->setWordWrap(true);
+            keepClear(label);
+        }
+        const int width = label->contentsRect().width() - hidden;
         const int spare = label->width() - width;
         int wider = width;
         while (!fitsLabel(label, text, wider) && wider < 100 * width)
@@ -85,6 +95,10 @@ void fitTexts(QWidget* area, const std::vector<LaterTexts>& later, const QWidget
     }
     for (const LaterTexts& each : later)
         texts[each.control] << each.texts;
+    for (const auto& [control, shown] : texts) {
+        if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+            keepClear(label);
+    }
 
     double factor = bar ? std::max(1.0, double(bar->sizeHint().width()) / area->width()) : 1.0;
     for (const auto& [control, shown] : texts) {
