@@ -228,12 +228,10 @@ void MainWindowDesign::setupUi(QMainWindow* window, const QStringList& messages)
     License = item(Help, "License", tr("License", "menu item"));
     about = item(Help, "about", tr("About", "menu item"));
 
-    // A translation longer than the English widens the window; the menu bar stays one row. The
-    // first frame shows the menu bar alone, so the texts are measured only after it, and no font
-    // that it does not draw is opened before it.
-    afterFirstFrame(window, [this, client, window, messages] {
-        fitTexts(client, {{Label3, messages}}, window->menuBar());
-    });
+    // A translation longer than the English widens the window. The first frame shows the menu
+    // bar alone, so the texts are measured only after it, and no font that it does not draw is
+    // opened before it.
+    afterFirstFrame(window, [this, client, messages] { fitTexts(client, {{Label3, messages}}); });
 }
 
 } // namespace ui

@@ -82,7 +82,7 @@ bool showsPicture(const QWidget* control) {
 
 } // namespace
 
-void fitTexts(QWidget* area, const std::vector<LaterTexts>& later, const QWidget* bar) {
+void fitTexts(QWidget* area, const std::vector<LaterTexts>& later) {
     // The English texts fit the design, as it was laid out for them; measuring them would load
     // fonts that nothing shown yet uses, and slow the start.
     if (language().isEmpty())
@@ -100,7 +100,7 @@ void fitTexts(QWidget* area, const std::vector<LaterTexts>& later, const QWidget
             keepClear(label);
     }
 
-    double factor = bar ? std::max(1.0, double(bar->sizeHint().width()) / area->width()) : 1.0;
+    double factor = 1.0;
     for (const auto& [control, shown] : texts) {
         for (const QString& text : shown)
             factor = std::max(factor, widening(control, text, area->rect()));

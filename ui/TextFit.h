@@ -22,9 +22,7 @@ struct LaterTexts {
 // every label and button whole: controls keep their order, their neighbours and their heights,
 // and a picture keeps its size in the middle of its widened place. Nothing moves where every
 // text fits already, and nothing is measured in English, for which the design was laid out.
-// The area is kept at least as wide as `bar` wants to be, so that a menu bar stays one row.
-void fitTexts(QWidget* area, const std::vector<LaterTexts>& later = {},
-              const QWidget* bar = nullptr);
+void fitTexts(QWidget* area, const std::vector<LaterTexts>& later = {});
 
 // The size of a page of printed lines in a font: laid out at `design`, grown as far as its
 // longest line and its number of lines need.
