@@ -61,9 +61,8 @@ wait_spoken "$mark" "$(w Yes!)" "$(w "Do you want to play again?")"
 wait_spoken "$mark" "$(w "You got my number! Guesses 4")"
 wait_until heard "$(sound win)" whole || fail "the win was not heard whole"
 stop_recording
-[ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = "$(for cue in start higher higher lower win; do
-    sound "$cue"
-done)" ] || { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard, in order, in its language"; }
+heard_in_order "$work/game.raw" "$(sound start)" "$(sound higher)" "$(sound higher)" \
+    "$(sound lower)" "$(sound win)" || fail "the game's cues were not heard, in order, in its language"
 
 main=$window
 # Each information window, opened from the Help menu, says its caption and then its text.

@@ -182,6 +182,16 @@ cues_in() {
         awk '$1 == "cue" { print $2, $3 } $1 == "stray" { print "stray" }'
 }
 
+# True when recording $1 holds the cues "${@:2}" in that order, and none besides; otherwise
+# shows what it holds.
+heard_in_order() {
+    local recording=$1
+    shift
+    [ "$(cues_in "$recording" | cut -d' ' -f1)" = "$(printf '%s\n' "$@")" ] && return 0
+    cues_in "$recording" >&2
+    return 1
+}
+
 # The rings of the bell that recording $1 holds, "<start ms> <length ms>" a line.
 bells_in() {
     python3 "$harness/tones.py" find "$1" | awk '$1 == "bell" { print $2, $3 }'

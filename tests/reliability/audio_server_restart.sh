@@ -108,8 +108,8 @@ wait_until larger "$work/hung.raw" $(($(stat -c %s "$work/hung.raw") + 44100)) |
 guesses 3
 wait_until heard "$higher_sound" || fail "the first cue after a hang was not heard"
 stop_recording
-[ "$(cues_in "$work/hung.raw" | cut -d' ' -f1)" = "$higher_sound" ] ||
-    { cues_in "$work/hung.raw" >&2; fail "a cue given while the server hung was heard late"; }
+heard_in_order "$work/hung.raw" "$higher_sound" ||
+    fail "a cue given while the server hung was heard late"
 said 'sounds are back'
 
 # The win is heard to its end, so that none of it is heard in the game below.
@@ -140,9 +140,8 @@ else
 fi
 wait_until test -e "$HEARD/quiet" || fail "the output did not fall silent after the win"
 stop_recording
-[ "$(cues_in "$work/game.raw" | cut -d' ' -f1)" = \
-    "$(printf '%s\n' "$start_sound" "$higher_sound" "$lower_sound" "$win_sound")" ] ||
-    { cues_in "$work/game.raw" >&2; fail "the game's cues were not heard in order"; }
+heard_in_order "$work/game.raw" "$start_sound" "$higher_sound" "$lower_sound" "$win_sound" ||
+    fail "the game's cues were not heard in order"
 if [ "$DESKTOP" = wayland ]; then
     # Once, as the win's cue starts.
     read -r win _ < <(python3 "$harness/tones.py" find "$work/game.raw" | awk -v sound="$win_sound" '$2 == sound { print $4 }')
