@@ -71,27 +71,20 @@ def languages():
         return [line.strip() for line in file if line[:1].isalpha()]
 
 
-def length_ms(path):
-    with wave.open(path) as file:
-        return file.getnframes() * 1000 // file.getframerate()
-
-
 # file: the tones of its stand-in. A cue the list gives and TONES does not fails here, before a
 # test could take a sound it cannot tell apart for another.
 SOUNDS = {file: TONES[cue] for cue, file in {**cue_sounds(), "long": "long.wav"}.items()}
 
 
 def language_sounds():
-    """Each language's stand-ins, as long as its own sounds. Their markers lie above the English
+    """Each language's stand-ins, as long as the English ones. Their markers lie above the English
     tones, 200 Hz apart: two of the finder's 100 Hz steps, where its window leaves nothing of
     the neighbour's tone; they keep the English tones' 300 Hz from the bell. Below where the
     audio path still carries a tone there is no room for a body of each one's own as well."""
     markers = (hz for hz in itertools.count(3600, 200) if abs(hz - BELL[0]) >= 300)
     sounds = {}
     for language, (cue, file) in itertools.product(languages(), cue_sounds().items()):
-        name = f"{language}/{file}"
-        length = length_ms(os.path.join(SOURCE, "media", name))
-        sounds[name] = (next(markers), TONES[cue][1], length)
+        sounds[f"{language}/{file}"] = (next(markers),) + TONES[cue][1:]
     return sounds
 
 
